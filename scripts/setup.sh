@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what Vantrel's build and tests need on a Debian machine. Safe to run again: it
+# installs only what is missing, and asks for sudo only when not already root.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
+  clang libclang-rt-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+else
+  as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}" >&2
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2

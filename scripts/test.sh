@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite.
+#   scripts/test.sh              the normal build, in build/
+#   scripts/test.sh --sanitize   the address + undefined-behaviour build, in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+"scripts/setup.sh"
+
+build=build
+options=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-sanitize
+  options+=(-DVANTREL_SANITIZE=ON -DVANTREL_BENCH=OFF)
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure -j2
