@@ -1,0 +1,44 @@
+#include "link/ProgramDirectory.h"
+
+#include <mutex>
+#include <optional>
+#include <system_error>
+
+namespace vantrel {
+
+namespace {
+
+std::mutex& guard() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::optional<std::filesystem::path>& chosen() {
+    static std::optional<std::filesystem::path> path;
+    return path;
+}
+
+// Linux names the running executable in /proc; where that is missing the working directory is
+// the best remaining guess, as it is the folder a program started by hand usually sits in.
+std::filesystem::path executableDirectory() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && exe.has_parent_path()) return exe.parent_path();
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    return error ? std::filesystem::path(".") : here;
+}
+
+}  // namespace
+
+std::filesystem::path programDirectory() {
+    std::lock_guard lock(guard());
+    if (!chosen()) chosen() = executableDirectory();
+    return *chosen();
+}
+
+void setProgramDirectory(const std::filesystem::path& path) {
+    std::lock_guard lock(guard());
+    chosen() = path;
+}
+
+}  // namespace vantrel
