@@ -38,7 +38,11 @@ std::filesystem::path programDirectory() {
 
 void setProgramDirectory(const std::filesystem::path& path) {
     std::lock_guard lock(guard());
-    chosen() = path;
+    if (path.empty()) {
+        chosen().reset();
+    } else {
+        chosen() = path;
+    }
 }
 
 }  // namespace vantrel
