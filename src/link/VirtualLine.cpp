@@ -27,7 +27,7 @@ void VirtualLine::hostSend(std::uint8_t byte) {
     const std::uint32_t arrived = start + 1;
     busyUntil_ = arrived;
     sent_.push_back(byte);
-    schedule(byte, arrived);  // the echo of the single-wire line
+    if (echo_) schedule(byte, arrived);  // the echo of the single-wire line
     if (peer_ != nullptr) peer_->byteFromHost(byte, arrived, *this);
 }
 

@@ -36,6 +36,10 @@ public:
     // The moment the wire is free again after everything already scheduled.
     std::uint32_t busyUntil() const { return busyUntil_; }
 
+    // A broken wire: while off, the host's bytes still reach the peer but no echo comes back.
+    void setEchoEnabled(bool enabled) { echo_ = enabled; }
+    bool echoEnabled() const { return echo_; }
+
     // Host side.
     void hostSend(std::uint8_t byte);
     std::uint32_t hostAvailable();
@@ -56,6 +60,7 @@ private:
     std::deque<Arrival> toHost_;
     std::vector<std::uint8_t> sent_;
     std::uint32_t busyUntil_ = 0;
+    bool echo_ = true;
 };
 
 // The host's port on a virtual line.
