@@ -1,0 +1,60 @@
+#include "files/fileBytes.h"
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace vantrel {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// A name beside the target that no other file uses ("x" opens only a file that is new), so
+// the temporary never overwrites something of the user's.
+FileHandle createTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
+    const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned attempt = 0; attempt < 16; ++attempt) {
+        temporary = path;
+        temporary += "." + std::to_string((stamp + attempt) % 1000000007ULL) + ".tmp";
+        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) return FileHandle(file);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<std::string> readFileHead(const std::filesystem::path& path, std::size_t limit) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    FileHandle file(std::fopen(path.string().c_str(), "rb"));
+    if (!file) return std::nullopt;
+    std::string bytes(limit, '\0');
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (std::ferror(file.get())) return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+}
+
+bool replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::path temporary;
+    FileHandle file = createTemporaryBeside(path, temporary);
+    if (!file) return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    written = std::fflush(file.get()) == 0 && written;
+    // fclose reports the last write errors (a full disk, a lost network share).
+    written = std::fclose(file.release()) == 0 && written;
+    std::error_code error;
+    if (written) std::filesystem::rename(temporary, path, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vantrel
