@@ -21,13 +21,23 @@ public:
     // Large enough for any captured response and for the 24 bytes of a late one.
     using Response = std::array<std::uint8_t, 64>;
 
+    // How many empty writes may ask about a write the radio keeps reporting as in progress
+    // before we give up with BadReply.
+    static constexpr int kPendingWriteChecks = 8;
+
     explicit EnhancedZIRK(std::uint8_t blockSize = 64) : blockSize_(blockSize) {}
     std::uint8_t blockSize() const { return blockSize_; }
 
     void keyUp() override;
     void dekey() override;
     void reset() override;
+    // Full blocks land as data alone at their offset; a final partial block (every read shorter
+    // than a block) lands as the raw answer frame at its own offset, header first, so the data
+    // of a short read start at byte 5 (byte 7 behind a long header). std::out_of_range when
+    // count exceeds the destination.
     void readMemory(std::span<std::uint8_t> destination, std::uint32_t address, std::uint32_t count) override;
+    // In blocks; a write the radio reports as in progress is confirmed before this returns.
+    // BadWrite when the radio refuses a block; std::out_of_range when count exceeds the source.
     void writeMemory(std::span<const std::uint8_t> source, std::uint32_t address, std::uint32_t count) override;
 
     void readModelNumber(std::span<std::uint8_t> buffer);
@@ -60,6 +70,10 @@ public:
     void testMode(std::uint8_t function, std::uint8_t level, std::uint8_t spacing);
 
 private:
+    // The block size in use; a block size of 0 would never finish, so it counts as 1.
+    std::uint32_t block() const;
+    void confirmPendingWrite(std::uint32_t pending);
+
     std::uint8_t blockSize_;
 };
 
