@@ -3,11 +3,13 @@
 #include "link/PosixPseudoTerminal.h"
 #include "link/ProgramDirectory.h"
 #include "link/VirtualClock.h"
+#include "support/ScopedProgramDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -211,7 +213,7 @@ TEST(PosixPortOpening, DevicesThatCannotServeAsAPort) {
 
     // A file that is no terminal opens but takes no line settings.
     const fs::path plain = fs::temp_directory_path() / ("vantrel-not-a-tty-" + std::to_string(::getpid()));
-    { std::FILE* f = std::fopen(plain.c_str(), "w"); ASSERT_NE(f, nullptr); std::fclose(f); }
+    std::ofstream(plain).put('x');
     try {
         PosixCommunicationPort port(plain, 9600, 0, 8, 0, 0, clock);
         ADD_FAILURE() << "a plain file was taken for a serial port";
@@ -222,27 +224,10 @@ TEST(PosixPortOpening, DevicesThatCannotServeAsAPort) {
     EXPECT_EQ(openDescriptors(), before);
 }
 
-// Points the program folder somewhere else for one test.
-class ProgramFolder {
-public:
-    ProgramFolder() : path_(fs::temp_directory_path() / ("vantrel-program-" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-        setProgramDirectory(path_);
-    }
-    ~ProgramFolder() {
-        setProgramDirectory({});
-        fs::remove_all(path_);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 TEST(PosixPortNames, ComNumberFollowsItsLinkInTheProgramFolder) {
     PosixPseudoTerminal pty;
     VirtualClock clock;
-    ProgramFolder folder;
+    testing::ScopedProgramDirectory folder;
     fs::create_symlink(pty.slavePath(), folder.path() / "com1");
 
     EXPECT_EQ(PosixCommunicationPort::deviceFor(1), folder.path() / "com1");
