@@ -4,12 +4,12 @@
 
 namespace vantrel {
 
-void VirtualLine::schedule(std::uint8_t byte, std::uint32_t at) {
+void VirtualLine::schedule(std::uint8_t byte, std::uint32_t at, bool echo) {
     // Keep arrivals in time order; equal times keep the order they were scheduled in.
     auto later = std::upper_bound(toHost_.begin(), toHost_.end(), at, [](std::uint32_t t, const Arrival& a) {
         return tickDistance(a.at, t) < 0;
     });
-    toHost_.insert(later, Arrival{at, byte});
+    toHost_.insert(later, Arrival{at, byte, echo});
 }
 
 std::uint32_t VirtualLine::sendToHost(const std::vector<std::uint8_t>& bytes, std::uint32_t at, std::uint32_t gapMs) {
@@ -27,8 +27,19 @@ void VirtualLine::hostSend(std::uint8_t byte) {
     const std::uint32_t arrived = start + 1;
     busyUntil_ = arrived;
     sent_.push_back(byte);
-    if (echo_) schedule(byte, arrived);  // the echo of the single-wire line
+    if (echo_) schedule(byte, arrived, true);  // the echo of the single-wire line
     if (peer_ != nullptr) peer_->byteFromHost(byte, arrived, *this);
+}
+
+std::uint32_t VirtualLine::withdrawEcho(std::uint32_t count) {
+    std::uint32_t taken = 0;
+    for (auto it = toHost_.end(); it != toHost_.begin() && taken < count;) {
+        --it;
+        if (!it->echo) continue;
+        it = toHost_.erase(it);
+        ++taken;
+    }
+    return taken;
 }
 
 std::uint32_t VirtualLine::hostAvailable() {

@@ -35,6 +35,9 @@ public:
     std::uint32_t sendToHost(const std::vector<std::uint8_t>& bytes, std::uint32_t at, std::uint32_t gapMs = 1);
     // The moment the wire is free again after everything already scheduled.
     std::uint32_t busyUntil() const { return busyUntil_; }
+    // Takes back the echoes of the last `count` bytes the host sent that have not been received
+    // yet: a request lost on the line comes back as nothing at all. Returns how many were taken.
+    std::uint32_t withdrawEcho(std::uint32_t count);
 
     // A broken wire: while off, the host's bytes still reach the peer but no echo comes back.
     void setEchoEnabled(bool enabled) { echo_ = enabled; }
@@ -52,8 +55,9 @@ private:
     struct Arrival {
         std::uint32_t at;
         std::uint8_t byte;
+        bool echo;
     };
-    void schedule(std::uint8_t byte, std::uint32_t at);
+    void schedule(std::uint8_t byte, std::uint32_t at, bool echo = false);
 
     VirtualClock& clock_;
     LinePeer* peer_ = nullptr;
