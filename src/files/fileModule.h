@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string_view>
 
 namespace vantrel {
 
@@ -35,6 +36,8 @@ public:
     // version, the data version and tuning procedure version); a file that is not an archive,
     // or whose value fields are damaged, leaves the storage untouched.
     ArchiveLoadResult loadArchive(const std::filesystem::path& path, radioStorage& storage);
+    // The same on the first bytes of a file already read (at most 2000 are looked at).
+    ArchiveLoadResult loadArchiveData(std::string_view data, radioStorage& storage);
 
     // A key from a generator seeded with the current time in seconds.
     static int timeSeededKey();

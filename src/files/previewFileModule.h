@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/RF_Frequency.h"
+
+#include <filesystem>
+#include <string>
+
+namespace vantrel {
+
+class radioStorage;
+
+// The two transmit powers the report shows for one K and M point, in watts, kept in single
+// precision as they are printed.
+struct KAndMPower {
+    float p1;
+    float p2;
+};
+KAndMPower kAndMPower(int k, int m, int dac1, int dac2, bool mobileE);
+
+// Writes the softpot report: identity, every receive family, then every transmit family,
+// each with its softpot range and its values per frequency point. Print and preview show it.
+class previewFileModule {
+public:
+    static constexpr const char* kReportName = "display.txt";
+
+    explicit previewFileModule(const radioStorage& storage);
+
+    // Writes the report to `path`; false when the file cannot be written.
+    bool writeReport(const std::filesystem::path& path = kReportName);
+    // The whole report text.
+    std::string reportText();
+
+    struct PointSection;
+    struct ValueSection;
+
+private:
+    void header();
+    void receiveParameters();
+    void transmitParameters();
+    void pointSection(const PointSection& section);
+    void valueSection(const ValueSection& section);
+    void unsupportedSection(const char* title, int lineEnds);
+    void rssiThresholds();
+    void dacSoftpots();
+    void kAndMSoftpots();
+    void paBias();
+    void batteryThreshold();
+
+    void title(const char* text);
+    void lineEnds(int count);
+    std::string frequencyText(std::uint32_t pointValue);
+    bool shown(int code, int versionRule) const;
+    std::int32_t value(int row, int entry) const;
+
+    const radioStorage& storage_;
+    RF_Frequency frequency_;
+    std::uint32_t bandBase_ = 0;
+    std::string out_;
+};
+
+}  // namespace vantrel
