@@ -3,13 +3,19 @@
 #include "protocol/CaptureArea.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace vantrel {
 
-// Header facts of the response captured behind a bare acknowledgement, read from the capture
-// area (bytes past its end read as 0).
-std::uint32_t capturedOpcode(const CaptureArea& area);
-// The payload length the captured response's header declares.
+class CommunicationPort;
+
+// The payload length the header of the response captured behind a bare acknowledgement
+// declares (bytes past the end of the capture area read as 0).
 std::uint32_t capturedPayloadLength(const CaptureArea& area);
+
+// The whole captured response, checksum verified (BadReply otherwise). Behind a long request
+// the capture area holds only the start of the response; the rest is still waiting on the
+// line and is read from there.
+std::vector<std::uint8_t> completeCapturedResponse(CommunicationPort& port);
 
 }  // namespace vantrel

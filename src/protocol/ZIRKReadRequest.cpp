@@ -2,6 +2,7 @@
 
 #include "link/CommunicationPort.h"
 #include "protocol/CaptureArea.h"
+#include "protocol/CapturedResponse.h"
 #include "protocol/Framing.h"
 #include "protocol/RadioProtocolError.h"
 #include "protocol/ZIRKReply.h"
@@ -40,27 +41,11 @@ void ZIRKReadRequest::accept(const std::uint8_t* frame, std::uint32_t size) {
     std::copy_n(frame + offset + kAddressBytes, copied, destination_.begin());
 }
 
-void ZIRKReadRequest::takeCapturedAnswer(CommunicationPort& port) {
-    const CaptureArea& area = captureArea();
-    const std::uint32_t start = area.echoLength() + 1;
-    const std::uint32_t held = start < CaptureArea::kSize ? CaptureArea::kSize - start : 0;
-    std::vector<std::uint8_t> frame(held);
-    for (std::uint32_t i = 0; i < held; ++i) frame[i] = area.byte(start + i);
-    const auto total = measuredLength(frame.data(), frame.size());
-    if (!total) throw BadReply();
-    // A full block does not fit the capture area; the rest of it is still waiting on the line.
-    if (*total > held) {
-        frame.resize(*total);
-        port.readBytes(frame.data() + held, *total - held, waits::kReply);
-    }
-    verifyChecksum(frame.data(), *total);
-    accept(frame.data(), *total);
-}
-
 void ZIRKReadRequest::exchange(CommunicationPort& port) {
     acknowledgedExchange(port, Send::Plain, Pace::OnAnyFailure, [&] {
         if (captureArea().hasCapturedResponse()) {
-            takeCapturedAnswer(port);
+            const std::vector<std::uint8_t> frame = completeCapturedResponse(port);
+            accept(frame.data(), static_cast<std::uint32_t>(frame.size()));
         } else {
             awaitLateResponse(port);
         }

@@ -24,8 +24,6 @@ public:
     void awaitLateResponse(CommunicationPort& port) override;
 
 private:
-    // Completes an answer that was only partly captured from what is still on the line.
-    void takeCapturedAnswer(CommunicationPort& port);
     // BadReply unless the frame is a memory answer for exactly this address and count.
     void accept(const std::uint8_t* frame, std::uint32_t size);
 

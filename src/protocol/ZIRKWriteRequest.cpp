@@ -7,7 +7,6 @@
 #include "protocol/RadioProtocolError.h"
 #include "protocol/ZIRKReply.h"
 
-#include <array>
 #include <vector>
 
 namespace vantrel {
@@ -52,20 +51,15 @@ void ZIRKWriteRequest::evaluate(std::uint32_t op, const std::uint8_t* payload, s
     }
 }
 
-void ZIRKWriteRequest::evaluateCaptured() {
-    const CaptureArea& area = captureArea();
-    std::array<std::uint8_t, kAddressBytes> reported{};
-    for (std::uint32_t i = 0; i < kAddressBytes; ++i) reported[i] = area.capturedPayloadByte(i);
-    evaluate(capturedOpcode(area), reported.data(), capturedPayloadLength(area));
-}
-
 void ZIRKWriteRequest::exchange(CommunicationPort& port) {
     outcome_ = Outcome::Complete;
     acknowledgedExchange(port, Send::Plain, Pace::OnAnyFailure, [&] {
         // The answer is judged whether or not it came with the acknowledgement: a refusal
         // must never pass for a completed write.
         if (captureArea().hasCapturedResponse()) {
-            evaluateCaptured();
+            const std::vector<std::uint8_t> frame = completeCapturedResponse(port);
+            const std::uint8_t* bytes = frame.data();
+            evaluate(vantrel::opcode(bytes), bytes + payloadOffset(bytes), vantrel::payloadLength(bytes));
         } else {
             awaitLateResponse(port);
         }

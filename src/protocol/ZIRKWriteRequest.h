@@ -40,7 +40,6 @@ public:
 private:
     // BadWrite for a refusal, BadReply for an answer that fits no rule; else notes the outcome.
     void evaluate(std::uint32_t opcode, const std::uint8_t* payload, std::uint32_t length);
-    void evaluateCaptured();
 
     std::uint32_t address_;
     std::optional<std::uint32_t> pendingBefore_;
