@@ -16,7 +16,8 @@ public:
     virtual void dekey() = 0;
     virtual void reset() = 0;
     // Reads count bytes of codeplug memory. A final partial block arrives as the raw response
-    // frame at the start of destination, header first (see EnhancedZIRK).
+    // frame, header first, at that block's offset: the start of destination for every read
+    // shorter than a block (see EnhancedZIRK).
     virtual void readMemory(std::span<std::uint8_t> destination, std::uint32_t address, std::uint32_t count) = 0;
     virtual void writeMemory(std::span<const std::uint8_t> source, std::uint32_t address, std::uint32_t count) = 0;
     virtual void setPort(CommunicationPort* port) { port_ = port; }
