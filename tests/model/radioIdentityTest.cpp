@@ -5,10 +5,10 @@
 #include "protocol/EnhancedZIRK.h"
 #include "protocol/Framing.h"
 #include "protocol/RadioProtocolError.h"
+#include "support/ScriptedPeer.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -165,37 +165,14 @@ TEST(radioIdentityTest, TempCompBytesGoToTheGeneralRow) {
     EXPECT_EQ(entries(storage, 0, 9, 4), (std::vector<std::int32_t>{0x10, 0x80, 0xFF, 0x00}));
 }
 
-// A radio that acknowledges each request and answers it at once with the reply scripted for
-// its opcode and first payload byte.
-class ScriptedRadio : public LinePeer {
-public:
-    std::map<std::pair<std::uint32_t, std::uint8_t>, Bytes> replies;
-    std::vector<Bytes> requests;
-
-    void byteFromHost(std::uint8_t byte, std::uint32_t arrivedAt, VirtualLine& line) override {
-        const auto frame = frames_.add(byte);
-        if (!frame) return;
-        requests.push_back(*frame);
-        Bytes answer = {0x50};
-        const auto reply = replies.find({opcode(frame->data()), (*frame)[payloadOffset(frame->data())]});
-        if (reply != replies.end()) answer.insert(answer.end(), reply->second.begin(), reply->second.end());
-        line.sendToHost(answer, arrivedAt + 1, 0);
-    }
-
-private:
-    FrameAssembler frames_;
-};
-
 TEST(radioIdentityTest, ReadsIdentityAndPlanFromTheRadio) {
     VirtualClock clock;
     VirtualLine line(clock);
-    ScriptedRadio radio;
-    radio.replies[{0x23, 0x01}] = kSerialReply;
-    radio.replies[{0x23, 0x00}] = kModelReply;
-    radio.replies[{0x23, 0x0E}] = kICVersionReply;
-    radio.replies[{0x1B, 0x00}] = kTuneReply;
-    radio.replies[{0x20, 0x01}] = Bytes{0xF6, 0xA3, 0x01, 0x11, 0x22, 0x33, 0x44, 0xBB};
-    line.attach(&radio);
+    testing::ScriptedPeer radio(line);
+    for (const Bytes& reply : {kSerialReply, kModelReply, kICVersionReply, kTuneReply,
+                               Bytes{0xF6, 0xA3, 0x01, 0x11, 0x22, 0x33, 0x44, 0xBB}}) {
+        radio.answer(testing::Answer::respond(reply));
+    }
     VirtualLinePort port(line);
     EnhancedZIRK conn;
     conn.setPort(&port);
@@ -205,10 +182,10 @@ TEST(radioIdentityTest, ReadsIdentityAndPlanFromTheRadio) {
     EXPECT_EQ(storage.serialNumber(), "4YT0012345");
     EXPECT_EQ(storage.modelNumber(), "M42K440DA1BN01A ");
     EXPECT_EQ(storage.icVersion(), std::string("\x03\xFE\x00\x41", 4));
-    ASSERT_EQ(radio.requests.size(), 3u);
-    EXPECT_EQ(radio.requests[0], (Bytes{0xF2, 0x23, 0x01, 0xE9}));  // serial number first
-    EXPECT_EQ(radio.requests[1], (Bytes{0xF2, 0x23, 0x00, 0xEA}));
-    EXPECT_EQ(radio.requests[2], (Bytes{0xF2, 0x23, 0x0E, 0xDC}));
+    ASSERT_EQ(radio.frames().size(), 3u);
+    EXPECT_EQ(radio.frames()[0], (Bytes{0xF2, 0x23, 0x01, 0xE9}));  // serial number first
+    EXPECT_EQ(radio.frames()[1], (Bytes{0xF2, 0x23, 0x00, 0xEA}));
+    EXPECT_EQ(radio.frames()[2], (Bytes{0xF2, 0x23, 0x0E, 0xDC}));
 
     EXPECT_TRUE(readFrequencyPlan(conn, storage).usable());
     EXPECT_EQ(storage.value(0, 6), 7600);

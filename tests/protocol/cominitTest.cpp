@@ -1,8 +1,8 @@
 #include "protocol/cominit.h"
 
 #include "link/PortConfigurationFile.h"
-#include "protocol/Framing.h"
 #include "support/ScopedProgramDirectory.h"
+#include "support/ScriptedPeer.h"
 #include "support/VirtualPortOpener.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +12,6 @@
 namespace vantrel {
 namespace {
 
-// Acknowledges every complete frame the host sends, as the radio does before it answers.
-class AcknowledgingPeer : public LinePeer {
-public:
-    void byteFromHost(std::uint8_t byte, std::uint32_t arrivedAt, VirtualLine& line) override {
-        if (frames_.add(byte)) line.sendToHost({0x50}, arrivedAt + 1);
-    }
-
-private:
-    FrameAssembler frames_;
-};
-
 class cominitTest : public ::testing::Test {
 protected:
     testing::ScopedProgramDirectory folder;
@@ -30,8 +19,8 @@ protected:
 
 TEST_F(cominitTest, OpensThePortNamedInComIniAndTalksThroughIt) {
     testing::VirtualPortOpener opener;
-    AcknowledgingPeer radio;
-    opener.line.attach(&radio);
+    testing::ScriptedPeer radio(opener.line);
+    radio.answer(testing::Answer::ackOnly());
     writePortNumber(3);
 
     cominit conn;
@@ -41,7 +30,8 @@ TEST_F(cominitTest, OpensThePortNamedInComIniAndTalksThroughIt) {
     EXPECT_EQ(conn.blockSize(), 64);
 
     conn.reset();
-    EXPECT_EQ(opener.line.sentByHost(), (std::vector<std::uint8_t>{0xF1, 0x10, 0xFE}));
+    ASSERT_EQ(radio.frames().size(), 1u);
+    EXPECT_EQ(radio.frames()[0], (testing::Bytes{0xF1, 0x10, 0xFE}));
 }
 
 TEST_F(cominitTest, ClosesThePortOnEveryWayOut) {
