@@ -52,7 +52,8 @@ void EnhancedZIRK::readMemory(std::span<std::uint8_t> destination, std::uint32_t
         // The raw answer lands where the partial block belongs: at the start of destination for
         // every read shorter than a block, and never over the full blocks before it.
         const auto rest = static_cast<std::uint8_t>(count - offset);
-        ZIRKReadRequest(destination.subspan(offset), address + offset, rest).transactData(line, destination.subspan(offset));
+        const std::span<std::uint8_t> tail = destination.subspan(offset);
+        ZIRKReadRequest(tail, address + offset, rest).transactData(line, tail);
     }
 }
 
@@ -81,7 +82,9 @@ void EnhancedZIRK::confirmPendingWrite(std::uint32_t pending) {
     throw BadReply();
 }
 
-void EnhancedZIRK::readModelNumber(std::span<std::uint8_t> buffer) { ZIRKRadioModelNoRequest().transactData(port(), buffer); }
+void EnhancedZIRK::readModelNumber(std::span<std::uint8_t> buffer) {
+    ZIRKRadioModelNoRequest().transactData(port(), buffer);
+}
 
 void EnhancedZIRK::readSerialNumber(std::span<std::uint8_t> buffer) {
     ZIRKRadioSerialNoRequest().transactData(port(), buffer);

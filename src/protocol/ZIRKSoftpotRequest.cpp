@@ -80,7 +80,9 @@ void ZIRKSoftpotValueRequest::takeCapturedAnswer() {
     const std::uint32_t width = length == 0 ? 0 : length - 1;
     std::uint32_t value = 0;
     // Bytes beyond the capture area read as 0, so a lying header cannot lead us astray.
-    for (std::uint32_t i = 1; i <= width && i < CaptureArea::kSize; ++i) value = (value << 8) | area.capturedPayloadByte(i);
+    for (std::uint32_t i = 1; i <= width && i < CaptureArea::kSize; ++i) {
+        value = (value << 8) | area.capturedPayloadByte(i);
+    }
     setValue(value, width);
 }
 
