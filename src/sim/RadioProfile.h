@@ -60,7 +60,8 @@ struct SoftpotProfile {
     PointSide side = PointSide::None;
     BankKey bankBy = BankKey::None;
     // Stored values per bank: seven per bank for a per-frequency softpot, any count otherwise
-    // (a single value, or a list such as the three RSSI thresholds).
+    // (a single value, or a list such as the three RSSI thresholds). A test mode whose byte
+    // names no bank uses the default bank; an empty bank means the radio lacks the softpot there.
     std::map<int, std::vector<std::uint32_t>> banks;
     // Overrides of the radio-wide answers to all-points requests, for this softpot only.
     std::optional<bool> allPointsRead;

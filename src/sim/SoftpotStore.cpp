@@ -69,7 +69,10 @@ int SoftpotStore::bankFor(const Softpot& softpot, const RadioState& state) const
             case BankKey::None: break;
         }
     }
-    if (softpot.stored.contains(key)) return key;
+    if (const auto bank = softpot.stored.find(key); bank != softpot.stored.end()) {
+        if (bank->second.empty()) throw RequestUnsupported("the softpot is not there in this test mode");
+        return key;
+    }
     if (softpot.stored.contains(SoftpotProfile::kDefaultBank)) return SoftpotProfile::kDefaultBank;
     throw RequestUnsupported("the softpot has no values in this test mode");
 }
