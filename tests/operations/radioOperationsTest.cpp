@@ -1,0 +1,307 @@
+#include "operations/radioOperations.h"
+
+#include "link/CommunicationError.h"
+#include "model/radioStorage.h"
+#include "operations/OperationsBench.h"
+#include "protocol/cominit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vantrel {
+namespace {
+
+using testing::RadioBench;
+using testing::RecordedProgress;
+using testing::radioProfile;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint8_t kSoftpotRequest = 0x20;
+constexpr std::uint8_t kTestModeRequest = 0x22;
+constexpr std::uint8_t kBasebandRequest = 0x28;
+constexpr std::uint8_t kResetRequest = 0x10;
+
+sim::FaultRule everyRequestFor(std::uint8_t softpot, sim::FaultKind kind) {
+    sim::FaultRule rule;
+    rule.kind = kind;
+    rule.match.softpot = softpot;
+    rule.count = sim::FaultRule::kForever;
+    return rule;
+}
+
+bool sent(const RadioBench& bench, const Bytes& testMode) {
+    const auto modes = bench.payloads(kTestModeRequest);
+    return std::find(modes.begin(), modes.end(), testMode) != modes.end();
+}
+
+struct ReadRun {
+    int result;
+    RecordedProgress progress;
+};
+
+ReadRun readRadio(radioStorage& storage, radioOperations& operations) {
+    ReadRun run{0, {}};
+    run.result = operations.readRadio(storage, run.progress);
+    return run;
+}
+
+TEST(radioOperationsTest, ReadsEveryFamilyOfAFirstProcedurePortable) {
+    RadioBench bench(radioProfile("portable-v1"));
+    radioStorage storage;
+    radioOperations operations;
+    const ReadRun run = readRadio(storage, operations);
+
+    EXPECT_EQ(run.result, radioOperations::kReadComplete);
+    EXPECT_EQ(run.progress.calls,
+              (std::vector<std::string>{"5% Complete",  "=5",  "10% Complete", "=10", "15% Complete", "=15",
+                                        "20% Complete", "=20", "22% Complete", "=22", "25% Complete", "=25",
+                                        "25% Complete", "=25", "30% Complete", "=30", "40% Complete", "=40",
+                                        "50% Complete", "=50", "55% Complete", "=55", "65% Complete", "=65",
+                                        "75% Complete", "=75", "80% Complete", "=80", "85% Complete", "=85",
+                                        "90% Complete", "=90", "=100"}));
+    EXPECT_EQ(storage.serialNumber(), "781TKA0101");
+    EXPECT_EQ(storage.modelNumber(), "H25K416CA1AB120 ");
+    EXPECT_EQ(storage.dataVersion(), 35);
+    EXPECT_EQ(storage.value(2, 0), 300);                          // reference oscillator, two bytes
+    EXPECT_EQ(storage.value(3, 0), 96);                           // high power F1
+    EXPECT_EQ(storage.value(3, 13), 46);                          // low power F7
+    EXPECT_EQ(storage.value(21, 6), 66);                          // softpot 28 F7
+    EXPECT_EQ(storage.value(5, 13), 70);                          // VCO 20 kHz at the last used point
+    EXPECT_EQ(storage.value(5, 6), 62);                           // VCO 12.5 kHz
+    EXPECT_EQ(storage.value(8, 1), 50);                           // PA bias low
+    EXPECT_EQ(storage.value(8, 5), 52);                           // bias 3 low
+    EXPECT_EQ(storage.value(11, 7), 35);                          // auto squelch 20 kHz F1
+    EXPECT_EQ(storage.value(16, 2), 50);                          // third RSSI threshold
+    EXPECT_EQ(storage.value(16, 3), 118);                         // its level
+    EXPECT_EQ(storage.value(0, 12), 0x7B);                        // last temperature compensation byte
+    EXPECT_FALSE(storage.isSupported(25));                        // no PA voltage limit to probe
+
+    // The radio is left reset, and the one connection of the pass is closed.
+    const auto log = bench.requests();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().opcode, kResetRequest);
+    EXPECT_EQ(bench.opener.opened, 1);
+    EXPECT_EQ(bench.opener.closed, 1);
+}
+
+TEST(radioOperationsTest, SecondProcedureReadsKandMAndNeverTheTransmitPowerSoftpots) {
+    RadioBench bench(radioProfile("mobile-v2"));
+    radioStorage storage;
+    radioOperations operations;
+    const ReadRun run = readRadio(storage, operations);
+
+    EXPECT_EQ(run.result, radioOperations::kReadComplete);
+    EXPECT_EQ(run.progress.percents,
+              (std::vector<int>{5, 10, 15, 25, 25, 30, 40, 50, 55, 65, 75, 80, 85, 90, 100}));
+    EXPECT_TRUE(bench.softpotPayloads(0).empty());
+    EXPECT_TRUE(bench.softpotPayloads(28).empty());
+    EXPECT_EQ(storage.value(17, 0), 0x12);  // K of F1
+    EXPECT_EQ(storage.value(17, 1), 0x34);  // M of F1
+    EXPECT_EQ(storage.value(17, 13), 0x3A);
+    EXPECT_EQ(storage.value(20, 6), 96);    // the probe answered 0, so the limits were read
+    EXPECT_EQ(storage.value(18, 1), 150);   // battery threshold: byte 2 of the all-points data
+    // No low-power bias in the second procedure.
+    EXPECT_FALSE(storage.isSupported(9));
+    EXPECT_FALSE(sent(bench, {9, 2, 2}));
+}
+
+// The progress shows only the blocks the radio has.
+TEST(radioOperationsTest, ProgressLeavesOutTheBlocksAnUnsupportedFamilySkips) {
+    struct Case {
+        const char* what;
+        std::uint8_t softpot;
+        std::vector<int> percents;
+    };
+    const Case cases[] = {
+        {"transmit power unsupported at its first point: no low power block",
+         0,
+         {5, 10, 15, 20, 22, 25, 30, 40, 50, 55, 65, 75, 80, 85, 90, 100}},
+        {"VCO attenuation unsupported: from 40 straight to 65",
+         2,
+         {5, 10, 15, 20, 22, 25, 25, 30, 40, 65, 75, 80, 85, 90, 100}},
+        {"auto squelch unsupported: no 20 and 25 kHz blocks", 7, {5, 10, 15, 20, 22, 25, 25, 30, 40, 50, 55, 65, 75, 90, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RadioBench bench(radioProfile("portable-v1"));
+        bench.radio.inject(everyRequestFor(c.softpot, sim::FaultKind::Unsupported));
+        radioStorage storage;
+        radioOperations operations;
+        const ReadRun run = readRadio(storage, operations);
+
+        EXPECT_EQ(run.result, radioOperations::kReadComplete);
+        EXPECT_EQ(run.progress.percents, c.percents);
+        // The all-points read, then the first used point alone: the block stops there.
+        const auto asked = bench.softpotPayloads(c.softpot);
+        const auto reads = std::count_if(asked.begin(), asked.end(), [](const Bytes& p) { return p[1] != 2; });
+        EXPECT_EQ(reads, c.softpot == 7 ? 7 + 1 : 2) << "squelch reads every used point, the others stop";
+    }
+}
+
+TEST(radioOperationsTest, UnsupportedVcoAttenuationSkipsTheNarrowSpacings) {
+    RadioBench bench(radioProfile("portable-v1"));
+    bench.radio.inject(everyRequestFor(2, sim::FaultKind::Unsupported));
+    radioStorage storage;
+    storage.setValue(5, 13, 11);
+    radioOperations operations;
+    readRadio(storage, operations);
+
+    EXPECT_FALSE(storage.isSupported(5));
+    EXPECT_FALSE(sent(bench, {128, 2, 1}));
+    EXPECT_FALSE(sent(bench, {128, 2, 0}));
+    EXPECT_EQ(storage.value(5, 13), 11);
+}
+
+TEST(radioOperationsTest, PlanWithoutUsedPointsOnOneHalfEndsWithResult2BeforeAnySoftpot) {
+    for (const bool receiveHalf : {true, false}) {
+        SCOPED_TRACE(receiveHalf ? "no receive point" : "no transmit point");
+        sim::RadioProfile profile = radioProfile("portable-v1");
+        (receiveHalf ? profile.plan.receive : profile.plan.transmit).fill(0);
+        RadioBench bench(profile);
+        radioStorage storage;
+        radioOperations operations;
+        const ReadRun run = readRadio(storage, operations);
+
+        EXPECT_EQ(run.result, radioOperations::kUnusableFrequencyPlan);
+        EXPECT_FALSE(operations.powerUpFailure());
+        EXPECT_EQ(run.progress.calls, (std::vector<std::string>{"5% Complete", "=5"}));
+        EXPECT_EQ(storage.serialNumber(), "781TKA0101");  // the caller marks it invalid
+        EXPECT_EQ(storage.value(0, 7), 5480);
+        EXPECT_TRUE(bench.payloads(kSoftpotRequest).empty());
+        EXPECT_TRUE(bench.payloads(kTestModeRequest).empty());
+        EXPECT_EQ(storage.dataVersion(), 0);
+        EXPECT_EQ(bench.opener.closed, 1);
+    }
+}
+
+TEST(radioOperationsTest, PowerUpStatusDecidesWhetherTheRadioIsRead) {
+    struct Case {
+        std::uint8_t status;
+        int result;
+        bool read;
+    };
+    for (const Case c : {Case{16, 16, false}, Case{2, 2, false}, Case{32, 0, true}, Case{0, 0, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.status));
+        sim::RadioProfile profile = radioProfile("portable-v1");
+        profile.identity.powerUpStatus = c.status;
+        RadioBench bench(profile);
+        radioStorage storage;
+        radioOperations operations;
+        const ReadRun run = readRadio(storage, operations);
+
+        EXPECT_EQ(run.result, c.result);
+        EXPECT_EQ(bench.opener.closed, 1);
+        if (c.read) {
+            EXPECT_FALSE(operations.powerUpFailure());
+            EXPECT_EQ(storage.dataVersion(), 35);
+            continue;
+        }
+        // Stopped at once: only the power-up request went out and nothing was stored.
+        EXPECT_EQ(operations.powerUpFailure(), c.status);
+        EXPECT_EQ(run.progress.calls, (std::vector<std::string>{"=100"}));
+        EXPECT_EQ(bench.payloads(0x23), (std::vector<Bytes>{{0x05}}));
+        EXPECT_EQ(bench.requests().size(), 1u);
+        EXPECT_EQ(storage.serialNumber(), "NULL      ");
+    }
+}
+
+TEST(radioOperationsTest, FailureMidwayPropagatesKeepsWhatWasReadAndClosesThePort) {
+    RadioBench bench(radioProfile("portable-v1"));
+    bench.radio.inject(everyRequestFor(3, sim::FaultKind::NoAcknowledgement));  // modulation balance
+    radioStorage storage;
+    radioOperations operations;
+    RecordedProgress progress;
+
+    EXPECT_THROW(operations.readRadio(storage, progress), CommunicationError);
+    EXPECT_EQ(bench.opener.opened, 1);
+    EXPECT_EQ(bench.opener.closed, 1);
+    EXPECT_EQ(progress.percents.back(), 25);
+    EXPECT_EQ(storage.value(2, 0), 300);  // no rollback
+    EXPECT_EQ(storage.dataVersion(), 0);
+    EXPECT_TRUE(bench.payloads(kResetRequest).empty());
+}
+
+TEST(radioOperationsTest, PortInUseFailsBeforeAnythingIsSent) {
+    RadioBench bench(radioProfile("portable-v1"));
+    bench.opener.refuse = true;
+    radioStorage storage;
+    radioOperations operations;
+    RecordedProgress progress;
+
+    EXPECT_THROW(operations.readRadio(storage, progress), PortInUseError);
+    EXPECT_TRUE(bench.requests().empty());
+    EXPECT_TRUE(progress.calls.empty());
+}
+
+TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {
+    {
+        RadioBench bench(radioProfile("mobile-bbo-radio"));
+        radioStorage storage;
+        radioOperations operations;
+        ASSERT_EQ(readRadio(storage, operations).result, 0);
+
+        EXPECT_EQ(storage.radioBboMode(), 1);
+        EXPECT_EQ(bench.payloads(kBasebandRequest),
+                  (std::vector<Bytes>{{5, 1}, {0, 1}, {2, 1}, {10, 1}, {8, 1}, {5, 2}, {0, 2}, {2, 2},
+                                      {10, 2}, {8, 2}, {5, 3}, {0, 3}, {2, 3}, {10, 3}, {8, 3}}));
+        const int expected[] = {0x21, 0x43, 0x65, 0x87, 0xA9, 0x32, 0x54, 0x76,
+                                0x98, 0xBA, 0x43, 0x65, 0x87, 0xA9, 0xCB};
+        for (int entry = 0; entry < 15; ++entry) EXPECT_EQ(storage.value(13, entry), expected[entry]) << entry;
+    }
+    {
+        RadioBench bench(radioProfile("portable-v1"));  // offsets in codeplug memory: 0x86
+        radioStorage storage;
+        storage.setRadioBboMode(1);
+        storage.setValue(13, 0, 77);
+        radioOperations operations;
+        ASSERT_EQ(readRadio(storage, operations).result, 0);
+
+        EXPECT_EQ(storage.radioBboMode(), 0);
+        EXPECT_EQ(bench.payloads(kBasebandRequest), (std::vector<Bytes>{{5, 1}}));
+        EXPECT_EQ(storage.value(13, 0), 77);
+    }
+}
+
+TEST(radioOperationsTest, SollenValueIsReadOnlyFromSollenCapableModels) {
+    {
+        RadioBench bench(radioProfile("portable-sollen"));
+        radioStorage storage;
+        radioOperations operations;
+        const ReadRun run = readRadio(storage, operations);
+        EXPECT_TRUE(sent(bench, {18, 2, 2}));
+        EXPECT_EQ(storage.value(12, 1), 140);
+        EXPECT_EQ(run.progress.percents.end()[-2], 95);
+    }
+    {
+        RadioBench bench(radioProfile("portable-v1"));
+        radioStorage storage;
+        radioOperations operations;
+        const ReadRun run = readRadio(storage, operations);
+        EXPECT_FALSE(sent(bench, {18, 2, 2}));
+        EXPECT_EQ(std::count(run.progress.percents.begin(), run.progress.percents.end(), 95), 0);
+    }
+}
+
+TEST(radioOperationsTest, SerialMatchesComparesTheTenCharactersTheRadioReports) {
+    RadioBench bench(radioProfile("portable-v1"));  // serial 781TKA0101
+    radioOperations operations;
+    struct Case {
+        std::string stored;
+        bool matches;
+    };
+    for (const Case& c : {Case{"781TKA0101", true}, Case{"781TKA0101 and more", true}, Case{"781TKA0102", false},
+                          Case{"Invalid", false}, Case{"", false}}) {
+        SCOPED_TRACE(c.stored);
+        radioStorage storage;
+        storage.setSerialNumber(c.stored);
+        cominit conn;
+        EXPECT_EQ(operations.serialMatches(storage, conn), c.matches);
+    }
+    // One serial number request per check, and nothing else.
+    EXPECT_EQ(bench.payloads(0x23), (std::vector<Bytes>(5, Bytes{0x01})));
+    EXPECT_EQ(bench.requests().size(), 5u);
+}
+
+}  // namespace
+}  // namespace vantrel
