@@ -60,20 +60,22 @@ bool RadioModel::writeMemory(std::uint32_t address, std::span<const std::uint8_t
     return true;
 }
 
-std::uint8_t& RadioModel::basebandRegister(std::uint8_t selector, std::uint8_t index) {
+std::pair<std::size_t, std::size_t> RadioModel::basebandRegister(std::uint8_t selector, std::uint8_t index) const {
     if (!basebandOffsets_) throw RequestUnsupported("the baseband offsets live in codeplug memory");
     const auto at = std::find(kBasebandSelectors.begin(), kBasebandSelectors.end(), selector);
     if (at == kBasebandSelectors.end()) throw RequestUnsupported("no baseband offset register of this selector");
     if (index < 1 || index > basebandOffsets_->size()) throw RequestRefused("baseband offset index out of range");
-    return (*basebandOffsets_)[index - 1][static_cast<std::size_t>(at - kBasebandSelectors.begin())];
+    return {index - 1u, static_cast<std::size_t>(at - kBasebandSelectors.begin())};
 }
 
 std::uint8_t RadioModel::basebandOffset(std::uint8_t selector, std::uint8_t index) const {
-    return const_cast<RadioModel*>(this)->basebandRegister(selector, index);
+    const auto [row, column] = basebandRegister(selector, index);
+    return (*basebandOffsets_)[row][column];
 }
 
 void RadioModel::setBasebandOffset(std::uint8_t selector, std::uint8_t index, std::uint8_t value) {
-    basebandRegister(selector, index) = value;
+    const auto [row, column] = basebandRegister(selector, index);
+    (*basebandOffsets_)[row][column] = value;
 }
 
 }  // namespace vantrel::sim

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace vantrel::sim {
@@ -48,7 +49,8 @@ public:
     void setBasebandOffset(std::uint8_t selector, std::uint8_t index, std::uint8_t value);
 
 private:
-    std::uint8_t& basebandRegister(std::uint8_t selector, std::uint8_t index);
+    // Row and column of a baseband offset register in the profile's table.
+    std::pair<std::size_t, std::size_t> basebandRegister(std::uint8_t selector, std::uint8_t index) const;
 
     RadioIdentity identity_;
     FrequencyPlan plan_;
