@@ -1,5 +1,7 @@
 #include "model/SoftpotCatalogue.h"
 
+#include "model/RF_Frequency.h"
+
 #include <array>
 
 namespace vantrel {
@@ -96,6 +98,27 @@ static_assert(std::size(kCatalogue) == static_cast<std::size_t>(SoftpotFamily::R
 std::span<const SoftpotFamilyRow> softpotCatalogue() { return kCatalogue; }
 
 const SoftpotFamilyRow& catalogueRow(SoftpotFamily family) { return kCatalogue[static_cast<std::size_t>(family)]; }
+
+int tuningPoint(const SoftpotFamilyRow& row, const radioStorage& storage) {
+    RF_Frequency frequency;
+    switch (row.points) {
+        case PointRule::FirstTx:
+            return frequency.firstTxPoint(storage);
+        case PointRule::MiddleTx:
+            return frequency.middleTxPoint(storage);
+        case PointRule::LastTx:
+        case PointRule::LastUsedTxPair:
+            return frequency.lastTxPoint(storage);
+        case PointRule::MiddleRx:
+            return frequency.middleRxPoint(storage);
+        case PointRule::None:
+        case PointRule::EachTx:
+        case PointRule::EachRx:
+        case PointRule::Thresholds:
+            return 0;
+    }
+    return 0;
+}
 
 int rangeHigh(const SoftpotFamilyRow& row, std::int32_t tuningProcedureVersion) {
     if (!row.range) return 0;

@@ -7,6 +7,8 @@
 
 namespace vantrel {
 
+class radioStorage;
+
 // Every softpot block the program knows: what the radio calls it, where its values live in
 // the radio storage, which support flag it answers to, and how it is read. A family is a row
 // of this table; the data classes and the read walk the rows instead of spelling out each
@@ -132,6 +134,10 @@ struct SoftpotFamilyRow {
 
 std::span<const SoftpotFamilyRow> softpotCatalogue();
 const SoftpotFamilyRow& catalogueRow(SoftpotFamily family);
+
+// The frequency point (1..7) a single-value family is tuned and reported at; 0 for the
+// per-point families, those tied to no point, and a plan without a used point on the side.
+int tuningPoint(const SoftpotFamilyRow& row, const radioStorage& storage);
 
 // The upper end of a family's range for a storage of the given tuning procedure version.
 int rangeHigh(const SoftpotFamilyRow& row, std::int32_t tuningProcedureVersion);
