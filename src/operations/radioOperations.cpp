@@ -150,20 +150,25 @@ private:
     }
 
     // A radio that keeps its baseband offsets in registers answers the first read with 0x88;
-    // any other answer (the codeplug kind of radio) leaves row 13 as it was.
+    // any other answer (the codeplug kind of radio) leaves row 13 as it was. So does any later
+    // read that is not answered with 0x88: byte 3 of another answer is no offset, and the
+    // baseband offset update would take it for one.
     void basebandOffsets() {
         const Response first = basebandRead(kBasebandSelectors[0], kBasebandIndices[0]);
-        const bool registers = first[1] == opcodes::kBaseband;
+        const bool registers = isBasebandValue(first);
         storage_.setRadioBboMode(registers ? 1 : 0);
         if (!registers) return;
         int entry = 0;
         for (const std::uint8_t index : kBasebandIndices) {
             for (const std::uint8_t selector : kBasebandSelectors) {
                 const Response reply = entry == 0 ? first : basebandRead(selector, index);
-                storage_.setValue(kBasebandRow, entry++, reply[kBasebandValueByte]);
+                if (isBasebandValue(reply)) storage_.setValue(kBasebandRow, entry, reply[kBasebandValueByte]);
+                ++entry;
             }
         }
     }
+
+    static bool isBasebandValue(const Response& reply) { return reply[1] == opcodes::kBaseband; }
 
     // The unsupported answer is an answer, not a failure, whether it came with the
     // acknowledgement or late (when the protocol raises it).

@@ -3,6 +3,7 @@
 #include "link/CommunicationError.h"
 #include "model/radioStorage.h"
 #include "operations/OperationsBench.h"
+#include "protocol/Framing.h"
 #include "protocol/cominit.h"
 
 #include <gtest/gtest.h>
@@ -261,6 +262,47 @@ TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {
         EXPECT_EQ(bench.payloads(kBasebandRequest), (std::vector<Bytes>{{5, 1}}));
         EXPECT_EQ(storage.value(13, 0), 77);
     }
+}
+
+// Sits between the line and the simulated radio and arms a fault just before the radio hears
+// the nth request of one opcode, which the radio's fault plan alone cannot aim at.
+class FaultBeforeRequest : public LinePeer {
+public:
+    FaultBeforeRequest(RadioBench& bench, std::uint8_t opcode, int nth, sim::FaultKind kind)
+        : bench_(bench), opcode_(opcode), nth_(nth) {
+        rule_.kind = kind;
+        bench_.opener.line.attach(this);
+    }
+    ~FaultBeforeRequest() override { bench_.opener.line.attach(&bench_.transport); }
+
+    void byteFromHost(std::uint8_t byte, std::uint32_t arrivedAt, VirtualLine& line) override {
+        const auto frame = assembler_.add(byte);
+        if (frame && vantrel::opcode(frame->data()) == opcode_ && ++seen_ == nth_) bench_.radio.inject(rule_);
+        bench_.transport.byteFromHost(byte, arrivedAt, line);
+    }
+
+private:
+    RadioBench& bench_;
+    std::uint8_t opcode_;
+    int nth_;
+    int seen_ = 0;
+    sim::FaultRule rule_;
+    FrameAssembler assembler_;
+};
+
+TEST(radioOperationsTest, BasebandReadNotAnsweredWith0x88KeepsItsEntry) {
+    RadioBench bench(radioProfile("mobile-bbo-radio"));
+    FaultBeforeRequest unsupported(bench, kBasebandRequest, 7, sim::FaultKind::Unsupported);  // (0, 2)
+    radioStorage storage;
+    storage.setValue(13, 6, 77);
+    radioOperations operations;
+    ASSERT_EQ(readRadio(storage, operations).result, 0);
+
+    EXPECT_EQ(bench.payloads(kBasebandRequest).size(), 15u);
+    EXPECT_EQ(storage.radioBboMode(), 1);
+    EXPECT_EQ(storage.value(13, 5), 0x32);
+    EXPECT_EQ(storage.value(13, 6), 77);
+    EXPECT_EQ(storage.value(13, 7), 0x76);
 }
 
 TEST(radioOperationsTest, SollenValueIsReadOnlyFromSollenCapableModels) {
