@@ -89,6 +89,8 @@ void radioProgramAll::programAll() {
 
 bool radioProgramAll::supported(int code) const { return storage_.isSupported(code); }
 
+bool radioProgramAll::supported(SoftpotFamily family) const { return supported(catalogueRow(family).code); }
+
 bool radioProgramAll::secondProcedure() const { return storage_.tuningProcedureVersion() == kSecondProcedure; }
 
 std::int32_t radioProgramAll::stored(SoftpotFamily family) const {
@@ -116,7 +118,7 @@ allPointsWriteRule radioProgramAll::referenceOscillator() {
 }
 
 void radioProgramAll::transmitPower() {
-    if (secondProcedure() || !supported(catalogueRow(F::TransmitHighPower).code)) return;
+    if (secondProcedure() || !supported(F::TransmitHighPower)) return;
     cominit conn;
     block(F::TransmitHighPower, conn);
     reportProgress(progress_, 15);
@@ -127,13 +129,13 @@ void radioProgramAll::transmitPower() {
 }
 
 void radioProgramAll::paVoltageLimit() {
-    if (!secondProcedure() || !supported(catalogueRow(F::PaVoltageLimit).code)) return;
+    if (!secondProcedure() || !supported(F::PaVoltageLimit)) return;
     cominit conn;
     if (block(F::PaVoltageLimit, conn) == BlockWritten::PointByPoint) reportProgress(progress_, 25);
 }
 
 void radioProgramAll::modulationBalance() {
-    if (!supported(catalogueRow(F::ModulationBalance).code)) return;
+    if (!supported(F::ModulationBalance)) return;
     cominit conn;
     block(F::ModulationBalance, conn);
     reportProgress(progress_, 35);
@@ -178,14 +180,14 @@ void radioProgramAll::commitWhenSupported(const txSingleValueData& data) {
 }
 
 void radioProgramAll::frontEndFilter(const allPointsWriteRule& rule) {
-    if (!supported(catalogueRow(F::FrontEndFilter).code)) return;
+    if (!supported(F::FrontEndFilter)) return;
     cominit conn;
     block(F::FrontEndFilter, conn, rule.allows(storage_));
     reportProgress(progress_, 80);
 }
 
 void radioProgramAll::autoSquelch(const allPointsWriteRule& rule) {
-    if (!supported(catalogueRow(F::AutoSquelch125).code)) return;
+    if (!supported(F::AutoSquelch125)) return;
     cominit conn;
     if (block(F::AutoSquelch125, conn, rule.allows(storage_)) == BlockWritten::PointByPoint) {
         reportProgress(progress_, 85);
@@ -225,7 +227,7 @@ void radioProgramAll::tempComp() {
 }
 
 void radioProgramAll::kAndM() {
-    if (!secondProcedure() || !supported(catalogueRow(F::KandM).code)) return;
+    if (!secondProcedure() || !supported(F::KandM)) return;
     cominit conn;
     block(F::KandM, conn);
 }

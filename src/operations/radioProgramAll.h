@@ -29,6 +29,7 @@ public:
 
 private:
     bool supported(int code) const;
+    bool supported(SoftpotFamily family) const;
     bool secondProcedure() const;
     std::int32_t stored(SoftpotFamily family) const;
 

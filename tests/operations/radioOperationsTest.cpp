@@ -121,7 +121,9 @@ TEST(radioOperationsTest, ProgressLeavesOutTheBlocksAnUnsupportedFamilySkips) {
         {"VCO attenuation unsupported: from 40 straight to 65",
          2,
          {5, 10, 15, 20, 22, 25, 25, 30, 40, 65, 75, 80, 85, 90, 100}},
-        {"auto squelch unsupported: no 20 and 25 kHz blocks", 7, {5, 10, 15, 20, 22, 25, 25, 30, 40, 50, 55, 65, 75, 90, 100}},
+        {"auto squelch unsupported: no 20 and 25 kHz blocks",
+         7,
+         {5, 10, 15, 20, 22, 25, 25, 30, 40, 50, 55, 65, 75, 90, 100}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -138,20 +140,6 @@ TEST(radioOperationsTest, ProgressLeavesOutTheBlocksAnUnsupportedFamilySkips) {
         const auto reads = std::count_if(asked.begin(), asked.end(), [](const Bytes& p) { return p[1] != 2; });
         EXPECT_EQ(reads, c.softpot == 7 ? 7 + 1 : 2) << "squelch reads every used point, the others stop";
     }
-}
-
-TEST(radioOperationsTest, UnsupportedVcoAttenuationSkipsTheNarrowSpacings) {
-    RadioBench bench(radioProfile("portable-v1"));
-    bench.radio.inject(everyRequestFor(2, sim::FaultKind::Unsupported));
-    radioStorage storage;
-    storage.setValue(5, 13, 11);
-    radioOperations operations;
-    readRadio(storage, operations);
-
-    EXPECT_FALSE(storage.isSupported(5));
-    EXPECT_FALSE(sent(bench, {128, 2, 1}));
-    EXPECT_FALSE(sent(bench, {128, 2, 0}));
-    EXPECT_EQ(storage.value(5, 13), 11);
 }
 
 TEST(radioOperationsTest, PlanWithoutUsedPointsOnOneHalfEndsWithResult2BeforeAnySoftpot) {
@@ -221,18 +209,6 @@ TEST(radioOperationsTest, FailureMidwayPropagatesKeepsWhatWasReadAndClosesThePor
     EXPECT_EQ(storage.value(2, 0), 300);  // no rollback
     EXPECT_EQ(storage.dataVersion(), 0);
     EXPECT_TRUE(bench.payloads(kResetRequest).empty());
-}
-
-TEST(radioOperationsTest, PortInUseFailsBeforeAnythingIsSent) {
-    RadioBench bench(radioProfile("portable-v1"));
-    bench.opener.refuse = true;
-    radioStorage storage;
-    radioOperations operations;
-    RecordedProgress progress;
-
-    EXPECT_THROW(operations.readRadio(storage, progress), PortInUseError);
-    EXPECT_TRUE(bench.requests().empty());
-    EXPECT_TRUE(progress.calls.empty());
 }
 
 TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {

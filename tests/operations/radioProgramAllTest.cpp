@@ -152,7 +152,8 @@ TEST(radioProgramAllTest, OldCodeplugWithSelect5OrMpt1327KeepsTheRestrictedBlock
         // VCO attenuation: seven points with both halves, plus the two narrow values. Front end
         // filter and the three squelch blocks: the receive value alone, seven points each.
         const auto channels = bench.payloads(kChannelRequest);
-        const auto single = std::count_if(channels.begin(), channels.end(), [](const Bytes& p) { return p.size() == 3; });
+        const auto single =
+            std::count_if(channels.begin(), channels.end(), [](const Bytes& p) { return p.size() == 3; });
         EXPECT_EQ(channels.size(), 7u + 2u + 4u * 7u);
         EXPECT_EQ(single, 4 * 7);
         EXPECT_EQ(bench.softpotPayloads(13).front(), (Bytes{13, 1, 120}));
