@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+// Runs one command line of vantrel-cli (the arguments without the program name) and returns
+// the process exit status: 0 on success, 1 when the radio or a file refused, 2 for a usage
+// error. Results go to `out`, progress and messages to `err`.
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace vantrel::cli

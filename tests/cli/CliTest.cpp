@@ -1,0 +1,143 @@
+#include "cli/CliCommand.h"
+#include "files/ScratchDirectory.h"
+#include "sim/RadioProfile.h"
+#include "sim/SimRadio.h"
+#include "sim/VirtualLineRadio.h"
+#include "support/ScopedProgramDirectory.h"
+#include "support/VirtualPortOpener.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+using ::testing::HasSubstr;
+
+std::filesystem::path profile(const std::string& name) {
+    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
+}
+
+// vantrel-cli run in-process against a simulated radio on a virtual line.
+class CliOnVirtualLine : public ::testing::Test {
+protected:
+    void putRadio(const std::string& profileName) {
+        peer.reset();
+        radio.emplace(sim::loadRadioProfile(profile(profileName)));
+        peer.emplace(*radio, opener.line);
+    }
+
+    int run(std::vector<std::string> arguments) {
+        out.str("");
+        err.str("");
+        return cli::runCli(arguments, out, err);
+    }
+
+    testing::ScratchDirectory scratch;
+    testing::VirtualPortOpener opener;
+    std::optional<sim::SimRadio> radio;
+    std::optional<sim::VirtualLineRadio> peer;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(CliOnVirtualLine, ReadSavesTheArchiveAndReportsProgress) {
+    putRadio("portable-v1.json");
+    const auto archive = scratch / "radio.sfp";
+    ASSERT_EQ(run({"read", "-o", archive.string(), "--key", "12"}), 0) << err.str();
+    EXPECT_THAT(err.str(), HasSubstr("5% Complete\n"));
+    EXPECT_THAT(err.str(), HasSubstr("90% Complete\n"));
+    EXPECT_THAT(err.str(), HasSubstr("NOTE: Radio has been successfully read !!\n"));
+    EXPECT_THAT(err.str(), HasSubstr("NOTE: Tuning data has been saved.\n"));
+    EXPECT_TRUE(std::filesystem::exists(archive));
+    EXPECT_EQ(opener.opened, opener.closed);
+
+    // The same key makes the same file.
+    const auto again = scratch / "again.sfp";
+    ASSERT_EQ(run({"read", "-o", again.string(), "--key", "12"}), 0);
+    EXPECT_EQ(testing::readWholeFile(archive), testing::readWholeFile(again));
+}
+
+TEST_F(CliOnVirtualLine, ProgramRefusesAnotherRadioAndProgramsTheSameOne) {
+    putRadio("portable-v1.json");
+    const auto archive = scratch / "radio.sfp";
+    ASSERT_EQ(run({"read", "-o", archive.string()}), 0) << err.str();
+
+    ASSERT_EQ(run({"program", archive.string()}), 0) << err.str();
+    EXPECT_THAT(err.str(), HasSubstr("NOTE: Tuning data has been loaded.\n"));
+    EXPECT_THAT(err.str(), HasSubstr("NOTE: Radio successfully programmed!!\n"));
+
+    putRadio("mobile-v2.json");
+    radio->clearLog();
+    EXPECT_EQ(run({"program", archive.string()}), 1);
+    EXPECT_THAT(err.str(), HasSubstr(" Radio Program Error: Serial No. Mismatch !! Program radio aborted\n"));
+    // Only the serial number was asked for: nothing was written into the other radio.
+    ASSERT_EQ(radio->log().size(), 1u);
+    EXPECT_EQ(radio->log()[0].opcode, 0x23u);
+}
+
+TEST_F(CliOnVirtualLine, ReportWritesTheReportOfAnArchive) {
+    putRadio("mobile-v2.json");
+    const auto archive = scratch / "mobile.sfp";
+    ASSERT_EQ(run({"read", "-o", archive.string()}), 0) << err.str();
+    const auto report = scratch / "report.txt";
+    ASSERT_EQ(run({"report", archive.string(), "-o", report.string()}), 0) << err.str();
+    const std::string text = testing::readWholeFile(report);
+    EXPECT_THAT(text, HasSubstr(radio->model().identity().serialNumber));
+}
+
+TEST_F(CliOnVirtualLine, InfoPrintsTheIdentity) {
+    putRadio("portable-v1.json");
+    ASSERT_EQ(run({"info"}), 0) << err.str();
+    EXPECT_THAT(out.str(), HasSubstr("Radio Serial No :" + radio->model().identity().serialNumber + "\n"));
+    EXPECT_THAT(out.str(), HasSubstr("F1  Tx "));
+}
+
+TEST_F(CliOnVirtualLine, FailuresEndWithTheirMessagesAndAFailingStatus) {
+    putRadio("portable-v1.json");
+    opener.refuse = true;
+    EXPECT_EQ(run({"read", "-o", (scratch / "x.sfp").string()}), 1);
+    EXPECT_THAT(err.str(), HasSubstr("COM Port is currently in use by another application"));
+    EXPECT_FALSE(std::filesystem::exists(scratch / "x.sfp"));
+    opener.refuse = false;
+
+    EXPECT_EQ(run({"program", (scratch / "missing.sfp").string()}), 1);
+    EXPECT_THAT(err.str(), HasSubstr("ERROR: Archive File could not be opened!!"));
+
+    const auto junk = scratch / "junk.sfp";
+    std::ofstream(junk) << "this is no archive at all, not even close to one";
+    EXPECT_EQ(run({"report", junk.string()}), 1);
+    EXPECT_THAT(err.str(), HasSubstr("Invalid file format!! File is not an *.SFP file"));
+}
+
+TEST_F(CliOnVirtualLine, RadioThatStopsAnsweringFailsTheRead) {
+    putRadio("portable-v1.json");
+    peer.reset();  // the radio is gone: the line only echoes
+    EXPECT_EQ(run({"read", "-o", (scratch / "x.sfp").string()}), 1);
+    EXPECT_THAT(err.str(), HasSubstr("Error !!: Read Radio Failed !!"));
+    EXPECT_EQ(opener.opened, opener.closed);
+}
+
+TEST(CliUsage, BadCommandLinesAreUsageErrors) {
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runCli({}, out, err), 2);
+    EXPECT_EQ(cli::runCli({"read"}, out, err), 2);
+    EXPECT_EQ(cli::runCli({"frobnicate"}, out, err), 2);
+    EXPECT_EQ(cli::runCli({"read", "-o", "x.sfp", "--key", "abc"}, out, err), 2);
+    EXPECT_EQ(cli::runCli({"info", "--port", "1", "--device", "/dev/null"}, out, err), 2);
+    EXPECT_THAT(err.str(), HasSubstr("Usage: vantrel-cli"));
+    std::ostringstream help;
+    EXPECT_EQ(cli::runCli({"--help"}, help, err), 0);
+    EXPECT_THAT(help.str(), HasSubstr("program FILE.sfp"));
+}
+
+}  // namespace
+}  // namespace vantrel
