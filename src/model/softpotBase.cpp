@@ -58,10 +58,6 @@ void softpotBase::sendTestMode(std::uint8_t function, std::uint8_t level, std::u
     conn.testMode(function, level, spacing);
 }
 
-void softpotBase::sendSteps(std::span<const PreparationStep> steps, EnhancedZIRK& conn) const {
-    sendPreparation(steps, spacingCode_, conn);
-}
-
 void softpotBase::sendPairedTestMode(bool first, bool second, std::uint8_t level, std::uint8_t spacing,
                                      std::optional<std::uint8_t> closing, EnhancedZIRK& conn) const {
     for (const auto& [wanted, function] : {std::pair{first, kFirstHalf}, std::pair{second, kSecondHalf}}) {

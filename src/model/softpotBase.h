@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 
 namespace vantrel {
 
@@ -55,8 +54,6 @@ protected:
     // A value of any family in that family's width.
     void write(SoftpotFamily family, WriteMode mode, std::uint32_t value, EnhancedZIRK& conn) const;
     void sendTestMode(std::uint8_t function, std::uint8_t level, std::uint8_t spacing, EnhancedZIRK& conn) const;
-    // Sends the steps with this class's spacing code where a step names none.
-    void sendSteps(std::span<const PreparationStep> steps, EnhancedZIRK& conn) const;
     // The paired test mode of the transmit and squelch families: function 0 for the "first"
     // half, 1 for the "second", each followed by the closing function when there is one.
     void sendPairedTestMode(bool first, bool second, std::uint8_t level, std::uint8_t spacing,

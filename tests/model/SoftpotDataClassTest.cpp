@@ -87,17 +87,6 @@ TEST_F(SoftpotDataClass, PointSelectionFollowsTheFamilySide) {
     EXPECT_EQ(sent(), (std::vector<Bytes>{channelFrame(100, 220), channelFrame(100, 220), channelFrame(300, 330)}));
 }
 
-TEST_F(SoftpotDataClass, SingleValueReadStoresTheTwoByteWarpOnlyWhenAnswered) {
-    peer.answer(answerWith({11, 0x01, 0xF4})).answer(unsupportedAnswer());
-    txRefOscData refOsc;
-    refOsc.readInto(storage, conn);
-    EXPECT_EQ(storage.value(2, 0), 500);
-    refOsc.readInto(storage, conn);
-    EXPECT_EQ(storage.value(2, 0), 500);
-    EXPECT_FALSE(storage.isSupported(2));
-    EXPECT_EQ(sent(), std::vector<Bytes>(2, singleReadFrame(11)));
-}
-
 TEST_F(SoftpotDataClass, AutoTuneReportsTheRadiosValueAndItsSupport) {
     peer.answer(answerWith({10, 0x75})).answer(unsupportedAnswer());
     txBatteryData battery;

@@ -6,7 +6,6 @@
 #include "model/rxRSSIData.h"
 #include "model/txPABiasHighVoltageData.h"
 #include "model/txTransmitPowData.h"
-#include "model/txVCOAttnData.h"
 
 namespace vantrel {
 namespace {
@@ -153,15 +152,6 @@ TEST_F(SoftpotReads, PaVoltageLimitIsReadOnlyAfterAProbeAnsweredWithZero) {
     read(SoftpotFamily::PaVoltageLimit);
     EXPECT_FALSE(storage.isSupported(25));
     EXPECT_EQ(sent().size(), 4u);
-}
-
-TEST_F(SoftpotReads, NarrowVcoValuesAreReadAtTheLastUsedTransmitPoint) {
-    setPlan({100, 0, 0, 400, 0, 0, 0}, {110, 0, 0, 410, 0, 0, 0});
-    peer.answer(answerWith({0x00})).answer(answerWith({2, 77}));
-    txVCOAttnData().read20kHz(storage, conn);
-    EXPECT_EQ(sent(), (std::vector<Bytes>{channelFrame(400, 410), singleReadFrame(2)}));
-    EXPECT_EQ(storage.value(5, 13), 77);
-    EXPECT_EQ(storage.value(5, 6), 0);
 }
 
 TEST_F(SoftpotReads, PaBiasReadAsksTheVoltageFirstAndStoresOnlyAnsweredBiases) {
