@@ -1,9 +1,12 @@
+#include "link/PortConfigurationFile.h"
 #include "link/PosixCommunicationPort.h"
 #include "model/radioStorage.h"
 #include "protocol/EnhancedZIRK.h"
+#include "protocol/cominit.h"
 #include "sim/PtyRadioLink.h"
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
+#include "support/ScopedProgramDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +16,33 @@
 namespace vantrel {
 namespace {
 
+sim::RadioProfile portableProfile() {
+    return sim::loadRadioProfile(std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" /
+                                 "portable-v1.json");
+}
+
+// A connection as every command opens it: com.ini names COM 1, and the com1 link in the program
+// folder leads to the simulated radio.
+TEST(PosixZIRKAgainstSim, ConnectionOpensCom1ThroughTheLinkInTheProgramFolder) {
+    sim::SimRadio radio(portableProfile());
+    sim::PtyRadioLink link(radio);
+    link.start();
+    testing::ScopedProgramDirectory folder;
+    writePortNumber(1);
+    std::filesystem::create_symlink(link.slavePath(), folder.path() / "com1");
+    {
+        cominit conn;
+        EXPECT_EQ(conn.communicationPort().portNumber(), 1u);
+        std::array<std::uint8_t, 64> buffer{};
+        conn.readSerialNumber(buffer);
+        EXPECT_EQ(std::string(buffer.begin() + 3, buffer.begin() + 13), "781TKA0101");
+    }
+    link.stop();
+}
+
 // The real POSIX port, in real time, against the simulated radio on a pseudo-terminal.
 TEST(PosixZIRKAgainstSim, ReadsTheSerialWritesASoftpotAndReadsItBack) {
-    sim::SimRadio radio(sim::loadRadioProfile(std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" /
-                                              "profiles" / "portable-v1.json"));
+    sim::SimRadio radio(portableProfile());
     sim::PtyRadioLink link(radio);
     link.start();
     {
