@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   clang libclang-rt-dev
+  # The desktop program, its offscreen tests, and a real X server for the demo and screenshots.
+  qt6-base-dev fonts-liberation xvfb xauth
 )
 
 missing=()

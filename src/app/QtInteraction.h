@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/Interaction.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vantrel {
+
+// The desktop's own dialogs: message boxes over the main window, the toolkit's file dialogs,
+// and the help pages beside the executable opened in the desktop's browser.
+class QtInteraction : public Interaction {
+public:
+    // Message boxes and file dialogs are modal over this window (none until it exists).
+    void setMainWindow(QWidget* window) override { parent_ = window; }
+
+    MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
+                          MessageButtons buttons) override;
+    std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
+    int runDialog(QDialog& dialog) override;
+    void openHelp(std::optional<int> context) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace vantrel

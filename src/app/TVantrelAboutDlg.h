@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+namespace vantrel {
+
+// "About Vantrel": the product, the release number and the release date of this build.
+class TVantrelAboutDlg : public QDialog {
+public:
+    explicit TVantrelAboutDlg(QWidget* parent = nullptr);
+
+    static QString versionLine();  // "Version <release>"
+    static QString dateLine();     // "Date <release date>"
+};
+
+}  // namespace vantrel

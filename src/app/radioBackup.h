@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+class fileModule;
+class radioStorage;
+
+// After every successful radio read the image is kept as an archive under "backups" in the
+// program folder, so the values a radio had before anyone tuned it can always be loaded and
+// programmed back. No dialog: the technician is not asked and not interrupted.
+inline constexpr const char* kBackupFolderName = "backups";
+
+// "<serial>-<YYYYMMDD>-<HHMMSS>.sfp" in local time. The serial comes from the radio, so every
+// character but letters, digits, '-' and '_' becomes '_' (no path can be smuggled in through
+// it); trailing blanks are dropped, and an empty serial reads "radio".
+std::string backupFileName(std::string_view serialNumber, std::chrono::system_clock::time_point when);
+
+// Writes the backup and returns its path, or nothing when the folder or file cannot be
+// written. A second read within the same second gets "-2", "-3", ... before the extension.
+std::optional<std::filesystem::path> saveBackup(fileModule& archive, const radioStorage& storage,
+                                                const std::filesystem::path& programDirectory,
+                                                std::chrono::system_clock::time_point when);
+
+}  // namespace vantrel

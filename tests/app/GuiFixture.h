@@ -1,0 +1,119 @@
+#pragma once
+
+#include "RecordingInteraction.h"
+#include "app/CommandLine.h"
+#include "app/TVantrelApp.h"
+#include "app/TVantrelFrame.h"
+#include "app/TVantrelMDIClient.h"
+#include "link/PortConfigurationFile.h"
+#include "sim/RadioProfile.h"
+#include "sim/SimRadio.h"
+#include "sim/VirtualLineRadio.h"
+#include "support/ScopedProgramDirectory.h"
+#include "support/VirtualPortOpener.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+namespace vantrel::testing {
+
+inline std::filesystem::path radioProfilePath(const std::string& name) {
+    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
+}
+
+// A working directory of its own for the life of a test: Read Radio moves the working
+// directory to the program folder, and the settings file is named relative to it.
+class ScopedWorkingDirectory {
+public:
+    ScopedWorkingDirectory() {
+        static std::atomic<int> counter{0};
+        std::error_code ignored;
+        before_ = std::filesystem::current_path(ignored);
+        path_ = std::filesystem::temp_directory_path() /
+                ("vantrel-work-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~ScopedWorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(before_, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path before_;
+    std::filesystem::path path_;
+};
+
+// The whole desktop program, offscreen, with a scripted technician and a simulated radio on a
+// virtual line behind the port opener.
+class GuiTest : public ::testing::Test {
+protected:
+    // Puts a radio from a profile on the line; `adjust` may change the profile first.
+    void putRadio(const std::string& profile = "portable-v1.json",
+                  const std::function<void(sim::RadioProfile&)>& adjust = {}) {
+        sim::RadioProfile loaded = sim::loadRadioProfile(radioProfilePath(profile));
+        if (adjust) adjust(loaded);
+        peer.reset();
+        radio.emplace(loaded);
+        peer.emplace(*radio, opener.line);
+    }
+
+    // Starts the program with a port configured (unless told otherwise) and the arguments given.
+    bool startApp(const std::string& commandText = {}, bool configurePort = true) {
+        if (configurePort) writePortNumber(1);
+        CommandLine line;
+        line.commandText = commandText;
+        app = std::make_unique<TVantrelApp>(line, ui);
+        return app->start();
+    }
+
+    TVantrelMDIClient& client() { return *app->client(); }
+    TVantrelFrame& frame() { return *app->frame(); }
+
+    // Chooses a command as the technician does: through its menu item (a disabled one does
+    // nothing).
+    void choose(int command) {
+        frame().refreshCommands();
+        QAction* item = frame().action(command);
+        ASSERT_NE(item, nullptr) << "no menu item for command " << command;
+        item->trigger();
+    }
+    bool enabled(int command) {
+        frame().refreshCommands();
+        return frame().action(command)->isEnabled();
+    }
+
+    // Lets timers and posted events run.
+    static void settle(int ms = 40) { QTest::qWait(ms); }
+
+    std::string statusShown() { return frame().statusField()->text().toStdString(); }
+
+    ScopedWorkingDirectory work;
+    ScopedProgramDirectory folder;
+    VirtualPortOpener opener;
+    std::optional<sim::SimRadio> radio;
+    std::optional<sim::VirtualLineRadio> peer;
+    RecordingInteraction ui;
+    std::unique_ptr<TVantrelApp> app;
+};
+
+}  // namespace vantrel::testing

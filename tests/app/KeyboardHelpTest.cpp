@@ -1,0 +1,114 @@
+#include "GuiFixture.h"
+
+#include "app/CommandIds.h"
+#include "app/HelpContexts.h"
+#include "app/KeyboardHelp.h"
+#include "app/TProgressWindow.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <fstream>
+#include <regex>
+#include <set>
+
+namespace vantrel::testing {
+namespace {
+
+using namespace command;
+
+class KeyboardHelpTest : public GuiTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(startApp()); }
+
+    void pressF1(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&frame(), Qt::Key_F1, modifiers);
+    }
+
+    // Opens a menu of the menu bar and highlights one of its items.
+    QMenu* highlight(int popup, int command) {
+        QMenu* menu = frame().menuBar()->actions()[popup]->menu();
+        menu->popup(QPoint(20, 20));
+        settle();
+        menu->setActiveAction(frame().action(command));
+        return menu;
+    }
+};
+
+TEST_F(KeyboardHelpTest, F1OpensTheHelpOfTheOpenWindowOrTheContents) {
+    app->openScreenKind() = 1;  // reference oscillator warp
+    pressF1();
+    app->openScreenKind() = 17;
+    pressF1();
+    app->openScreenKind() = 0;
+    pressF1();
+    app->openScreenKind() = 39;  // temperature compensation: no topic of its own
+    pressF1();
+    app->openScreenKind() = 0;
+    pressF1(Qt::ShiftModifier);
+    EXPECT_EQ(ui.helpRequests(), (std::vector<std::optional<int>>{40001, 40011, std::nullopt, std::nullopt}));
+}
+
+TEST_F(KeyboardHelpTest, F1OnAHighlightedItemOpensItsHelpWithoutRunningIt) {
+    putRadio();
+    QMenu* file = highlight(0, kReadRadio);
+    QTest::keyClick(file, Qt::Key_F1);
+    settle();
+    EXPECT_EQ(ui.helpRequests(), std::vector<std::optional<int>>{kReadRadio});
+    EXPECT_EQ(ui.messages().size(), 0u);
+    EXPECT_EQ(client().progressWindow(), nullptr) << "the radio was not read";
+    EXPECT_TRUE(radio->log().empty());
+    EXPECT_FALSE(app->keyboardHelp().helpMode());
+    EXPECT_FALSE(file->isVisible());
+
+    // The next choice runs as usual.
+    choose(kReadRadio);
+    EXPECT_TRUE(client().radioRead());
+}
+
+TEST_F(KeyboardHelpTest, EscLeavesHelpModeEnteredOnADisabledItem) {
+    QMenu* file = highlight(0, kSaveArchive);  // disabled: choosing it does nothing
+    QTest::keyClick(file, Qt::Key_F1);
+    settle();
+    EXPECT_TRUE(app->keyboardHelp().helpMode());
+    EXPECT_TRUE(ui.helpRequests().empty());
+    QTest::keyClick(file, Qt::Key_Escape);
+    EXPECT_FALSE(app->keyboardHelp().helpMode());
+
+    choose(kRadioHardwareInformation);
+    EXPECT_TRUE(ui.helpRequests().empty());
+    EXPECT_EQ(ui.dialogTitles(), std::vector<std::string>{"Radio Information"});
+}
+
+TEST_F(KeyboardHelpTest, HelpModeTurnsTheNextCommandIntoItsHelpWhereverItComesFrom) {
+    QMenu* file = highlight(0, kSaveArchive);
+    QTest::keyClick(file, Qt::Key_F1);
+    settle();
+    file->hide();
+    app->dispatch(kAbout);
+    EXPECT_EQ(ui.helpRequests(), std::vector<std::optional<int>>{kAbout});
+    EXPECT_TRUE(ui.dialogTitles().empty());
+}
+
+// Every context the program can open has its anchor on the help page, and every command too.
+TEST(HelpPages, EveryContextAndCommandHasAnAnchor) {
+    std::ifstream page(std::filesystem::path(VANTREL_SOURCE_DIR) / "src/resources/help/Vantrel.html");
+    ASSERT_TRUE(page);
+    const std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+    std::set<std::string> anchors;
+    const std::regex id(R"re(id="([0-9]+)")re");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), id); it != std::sregex_iterator(); ++it) {
+        anchors.insert((*it)[1].str());
+    }
+    for (const ScreenHelp& help : screenHelpTable()) {
+        EXPECT_TRUE(anchors.contains(helpAnchor(help.context))) << help.context;
+    }
+    for (const CommandInfo& info : commandTable()) {
+        EXPECT_TRUE(anchors.contains(helpAnchor(info.id))) << info.id;
+    }
+    EXPECT_TRUE(anchors.contains(helpAnchor(kPaBiasDefaultHelpContext)));
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(VANTREL_BIN_DIR) / "help" / "Vantrel.html"));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
