@@ -4,6 +4,8 @@
 #include "protocol/Framing.h"
 #include "protocol/RadioProtocolError.h"
 
+#include <algorithm>
+
 namespace vantrel {
 
 std::vector<std::uint8_t> ZIRKSoftpotWriteRequest::valuePayload(std::uint8_t softpot, std::uint8_t mode,
@@ -20,8 +22,10 @@ std::vector<std::uint8_t> ZIRKSoftpotWriteRequest::valuePayload(std::uint8_t sof
 std::vector<std::uint8_t> ZIRKSoftpotWriteRequest::bytesPayload(std::uint8_t softpot, std::uint8_t mode,
                                                                 const std::uint8_t* bytes, std::uint32_t count) {
     if (count > CaptureArea::kLongestRequest) throw RequestTooLong();
-    std::vector<std::uint8_t> payload{softpot, mode};
-    if (bytes != nullptr) payload.insert(payload.end(), bytes, bytes + count);
+    std::vector<std::uint8_t> payload(2 + (bytes != nullptr ? count : 0));
+    payload[0] = softpot;
+    payload[1] = mode;
+    if (bytes != nullptr) std::copy_n(bytes, count, payload.begin() + 2);
     return payload;
 }
 
