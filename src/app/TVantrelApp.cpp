@@ -5,6 +5,7 @@
 #include "app/KeyboardHelp.h"
 #include "app/RecentFiles.h"
 #include "app/TVantrelFrame.h"
+#include "app/TVantrelMDIChild.h"
 #include "app/TVantrelMDIClient.h"
 #include "link/ProgramDirectory.h"
 #include "protocol/cominit.h"
@@ -26,6 +27,8 @@ TVantrelApp::~TVantrelApp() {
 }
 
 bool TVantrelApp::start() {
+    // Dialogs and child frames show the program's icon rather than the toolkit's.
+    QApplication::setWindowIcon(applicationIcon());
     recentFiles_ = std::make_unique<RecentFiles>();
 
     // The port check runs while the client is built, before there is a main window to show.
