@@ -4,6 +4,8 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -66,10 +68,23 @@ std::optional<std::filesystem::path> QtInteraction::chooseFile(const FileDialogR
 
 int QtInteraction::runDialog(QDialog& dialog) { return dialog.exec(); }
 
+// Desktop openers (xdg-open among them) drop the #anchor of a file URL, so a topic is opened
+// through a one-line page that forwards the browser to the anchor.
+QUrl QtInteraction::topicUrl(const std::filesystem::path& page, int context) {
+    QUrl target = QUrl::fromLocalFile(qt(page.string()));
+    target.setFragment(qt(helpAnchor(context)));
+    const QString forward = QDir(QDir::tempPath()).filePath(QStringLiteral("vantrel-help-%1.html").arg(context));
+    QFile file(forward);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return target;
+    const QByteArray link = target.toEncoded();
+    file.write("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><meta http-equiv=\"refresh\" content=\"0; url=" +
+               link + "\"></head><body><a href=\"" + link + "\">Vantrel help</a></body></html>\n");
+    return QUrl::fromLocalFile(forward);
+}
+
 void QtInteraction::openHelp(std::optional<int> context) {
     const std::filesystem::path page = helpPagePath();
-    QUrl url = QUrl::fromLocalFile(qt(page.string()));
-    if (context) url.setFragment(qt(helpAnchor(*context)));
+    const QUrl url = context ? topicUrl(page, *context) : QUrl::fromLocalFile(qt(page.string()));
     if (std::filesystem::exists(page) && QDesktopServices::openUrl(url)) return;
     QMessageBox::warning(parent_, QStringLiteral("Help"),
                          QStringLiteral("The help pages could not be opened:\n%1").arg(qt(page.string())));

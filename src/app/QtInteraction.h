@@ -3,6 +3,7 @@
 #include "app/Interaction.h"
 
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
 namespace vantrel {
@@ -19,6 +20,9 @@ public:
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     void openHelp(std::optional<int> context) override;
+
+    // What the help viewer is given for a topic.
+    static QUrl topicUrl(const std::filesystem::path& page, int context);
 
 private:
     QPointer<QWidget> parent_;

@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/HelpContexts.h"
 #include "app/KeyboardHelp.h"
+#include "app/QtInteraction.h"
 #include "app/TProgressWindow.h"
 
 #include <QMenu>
@@ -108,6 +109,22 @@ TEST(HelpPages, EveryContextAndCommandHasAnAnchor) {
     }
     EXPECT_TRUE(anchors.contains(helpAnchor(kPaBiasDefaultHelpContext)));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(VANTREL_BIN_DIR) / "help" / "Vantrel.html"));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+// The desktop's opener is handed a page without an anchor, which forwards to the topic's anchor.
+TEST(HelpPages, TopicIsOpenedThroughAForwardingPage) {
+    const QUrl url = QtInteraction::topicUrl("/opt/vantrel/help/Vantrel.html", 40001);
+    ASSERT_TRUE(url.isLocalFile());
+    EXPECT_FALSE(url.hasFragment());
+    std::ifstream forward(url.toLocalFile().toStdString());
+    const std::string html((std::istreambuf_iterator<char>(forward)), std::istreambuf_iterator<char>());
+    EXPECT_NE(html.find("url=file:///opt/vantrel/help/Vantrel.html#40001\""), std::string::npos) << html;
 }
 
 }  // namespace
