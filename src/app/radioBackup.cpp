@@ -27,7 +27,11 @@ std::string safeSerial(std::string_view serial) {
 std::tm localTime(std::chrono::system_clock::time_point when) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
     std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &seconds);
+#else
     localtime_r(&seconds, &parts);
+#endif
     return parts;
 }
 
