@@ -3,6 +3,10 @@
 #include <chrono>
 #include <thread>
 
+#ifdef _WIN32
+#include "link/Win32Clock.h"
+#endif
+
 namespace vantrel {
 
 std::uint32_t SteadyClock::milliseconds() {
@@ -25,7 +29,12 @@ void SteadyClock::sleepUntil(std::uint32_t counter) {
 }
 
 Clock& systemClock() {
+#ifdef _WIN32
+    // The host's own tick counter, which the link's waits were timed against from the start.
+    static Win32Clock clock;
+#else
     static SteadyClock clock;
+#endif
     return clock;
 }
 
