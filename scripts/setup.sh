@@ -11,6 +11,11 @@ packages=(
   # The desktop program, its offscreen tests, and a real X server for the demo and screenshots.
   qt6-base-dev fonts-liberation xvfb xauth
 )
+# scripts/setup.sh --windows adds the Windows cross build and Wine to run it (scripts/test-windows.sh):
+# MinGW-w64 with the POSIX thread model, GoogleTest's sources to build for Windows, 64-bit Wine.
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
