@@ -20,7 +20,10 @@ FileHandle createTemporaryBeside(const std::filesystem::path& path, std::filesys
     const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned attempt = 0; attempt < 16; ++attempt) {
         temporary = path;
-        temporary += "." + std::to_string((stamp + attempt) % 1000000007ULL) + ".tmp";
+        std::string suffix(".");
+        suffix += std::to_string((stamp + attempt) % 1000000007ULL);
+        suffix += ".tmp";
+        temporary += suffix;
         if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) return FileHandle(file);
     }
     return nullptr;
