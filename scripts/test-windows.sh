@@ -33,8 +33,10 @@ cmake -S . -B "$native_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/n
 cmake --build "$native_build"
 phase "native build"
 
+# Optimised as the native build is, but without debug information, which costs a third of the
+# compile time here and serves no one in a check.
 cmake -S . -B "$windows_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BENCH=OFF >/dev/null
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVANTREL_BENCH=OFF >/dev/null
 cmake --build "$windows_build"
 phase "windows build"
 
