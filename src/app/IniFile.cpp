@@ -93,7 +93,10 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         if (sectionEnd) {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd), entry);
         } else {
-            lines.push_back("[" + std::string(section) + "]");
+            std::string header("[");
+            header += section;
+            header += ']';
+            lines.push_back(header);
             lines.push_back(entry);
         }
     }

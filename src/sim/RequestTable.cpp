@@ -61,8 +61,9 @@ constexpr std::uint8_t kBasebandWrite = 0x80;
 Reply answer(std::uint8_t replyOpcode, const Bytes& payload) { return Reply{false, true, buildFrame(replyOpcode, payload)}; }
 
 Bytes joined(std::uint8_t first, const Bytes& rest) {
-    Bytes bytes{first};
-    bytes.insert(bytes.end(), rest.begin(), rest.end());
+    Bytes bytes(rest.size() + 1);
+    bytes[0] = first;
+    std::copy(rest.begin(), rest.end(), bytes.begin() + 1);
     return bytes;
 }
 

@@ -141,7 +141,7 @@ TEST_F(ArchiveFile, HeaderCarriesSignatureIdentityVersionAndKey) {
     EXPECT_EQ(file.substr(32, 2), "10");
     EXPECT_EQ(file.substr(34, 3), "212");  // key 12: two digits, then 1 and 2
     EXPECT_EQ(file.substr(37, 3), "219");  // value 7 + key 12
-    EXPECT_EQ(fieldText(file, 140), "3" + std::to_string(valueOf(140) + 12));
+    EXPECT_EQ(fieldText(file, 140), std::to_string(3) + std::to_string(valueOf(140) + 12));
     EXPECT_EQ(file.size(), 37 + [&] {
         std::size_t total = 0;
         for (int k = 1; k <= 140; ++k) total += fieldText(file, k).size();
@@ -199,7 +199,7 @@ TEST_F(ArchiveFile, AnAbsentFamilyClearsItsCodeAndLeavesItsValuesAlone) {
         radioStorage source = filledStorage();
         source.markUnsupported(family.code);
         const std::string file = save(source, 77);
-        EXPECT_EQ(fieldText(file, family.first), "4" + std::to_string(4095 + 77));
+        EXPECT_EQ(fieldText(file, family.first), std::to_string(4) + std::to_string(4095 + 77));
 
         radioStorage loaded = sentinelStorage();
         ASSERT_EQ(fileModule().loadArchive(archive, loaded), ArchiveLoadResult::Loaded);

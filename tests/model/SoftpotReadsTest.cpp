@@ -104,8 +104,14 @@ TEST_F(SoftpotReads, LowPowerReadsEveryUsedPointEvenAfterAnUnsupportedOne) {
 }
 
 TEST_F(SoftpotReads, KandMAreTheHighAndLowByteOfEachPoint) {
-    Bytes allPoints{17, 0x12, 0x34};
-    for (std::uint8_t i = 2; i <= 7; ++i) allPoints.insert(allPoints.end(), {i, static_cast<std::uint8_t>(i * 10)});
+    Bytes allPoints(15);
+    allPoints[0] = 17;
+    allPoints[1] = 0x12;
+    allPoints[2] = 0x34;
+    for (std::uint8_t i = 2; i <= 7; ++i) {
+        allPoints[2 * i - 1] = i;
+        allPoints[2 * i] = static_cast<std::uint8_t>(i * 10);
+    }
     peer.answer(answerWith(allPoints));
     txTransmitPowData().readKandM(storage, conn);
     EXPECT_EQ(entries(17, 0, 4), (std::vector<std::int32_t>{18, 52, 2, 20}));

@@ -21,7 +21,9 @@ class RecordedProgress : public ProgressSink {
 public:
     void setText(const std::string& text) override { calls.push_back(text); }
     void setPercent(int percent) override {
-        calls.push_back("=" + std::to_string(percent));
+        std::string call("=");
+        call += std::to_string(percent);
+        calls.push_back(call);
         percents.push_back(percent);
     }
 

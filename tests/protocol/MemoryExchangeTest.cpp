@@ -20,9 +20,9 @@ Bytes counting(std::size_t n, std::uint8_t from = 1) {
 }
 
 Bytes withAddress(std::uint32_t address, const Bytes& data = {}) {
-    Bytes payload{static_cast<std::uint8_t>(address >> 16), static_cast<std::uint8_t>(address >> 8),
-                  static_cast<std::uint8_t>(address)};
-    payload.insert(payload.end(), data.begin(), data.end());
+    Bytes payload(3 + data.size());
+    writeBigEndian(address, payload.data(), 3);
+    std::copy(data.begin(), data.end(), payload.begin() + 3);
     return payload;
 }
 
