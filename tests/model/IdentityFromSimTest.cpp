@@ -23,7 +23,7 @@ const std::filesystem::path kProfiles = std::filesystem::path(VANTREL_SOURCE_DIR
 
 std::vector<std::string> profileNames() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kProfiles)) names.push_back(entry.path().stem());
+    for (const auto& entry : std::filesystem::directory_iterator(kProfiles)) names.push_back(entry.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
