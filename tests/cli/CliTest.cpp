@@ -3,6 +3,7 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 #include "support/ScopedProgramDirectory.h"
 #include "support/VirtualPortOpener.h"
 
@@ -22,16 +23,13 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::filesystem::path profile(const std::string& name) {
-    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
-}
 
 // vantrel-cli run in-process against a simulated radio on a virtual line.
 class CliOnVirtualLine : public ::testing::Test {
 protected:
     void putRadio(const std::string& profileName) {
         peer.reset();
-        radio.emplace(sim::loadRadioProfile(profile(profileName)));
+        radio.emplace(testing::simulatedRadio(profileName));
         peer.emplace(*radio, opener.line);
     }
 

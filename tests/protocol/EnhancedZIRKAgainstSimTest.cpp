@@ -6,6 +6,7 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,13 @@
 namespace vantrel {
 namespace {
 
-std::filesystem::path profile(const std::string& name) {
-    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
-}
 
 // Every operation of the protocol object against the simulated radio, checked on the radio's
 // side: its log and its state.
 class EnhancedZIRKAgainstSim : public ::testing::Test {
 protected:
     explicit EnhancedZIRKAgainstSim(const std::string& name = "portable-v1.json")
-        : radio(sim::loadRadioProfile(profile(name))), peer(radio, line) {
+        : radio(testing::simulatedRadio(name)), peer(radio, line) {
         zirk.setPort(&port);
     }
     const sim::LoggedRequest& last() { return lastLogged.emplace(radio.log().back()); }

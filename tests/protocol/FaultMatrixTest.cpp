@@ -8,6 +8,7 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,6 @@ namespace {
 
 using sim::FaultKind;
 
-std::filesystem::path profile(const std::string& name) {
-    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
-}
 
 // The exchange kinds, each as one operation of the protocol object.
 enum class Kind { Plain, Data, Recording, AllPoints, AutoTune, MemoryRead, MemoryWrite };
@@ -96,7 +94,7 @@ protected:
     static constexpr std::array<std::uint8_t, 8> kData{1, 2, 3, 4, 5, 6, 7, 8};
     VirtualClock clock;
     VirtualLine line{clock};
-    sim::SimRadio radio{sim::loadRadioProfile(profile("portable-v1.json"))};
+    sim::SimRadio radio{testing::simulatedRadio("portable-v1.json")};
     sim::VirtualLineRadio peer{radio, line};
     VirtualLinePort port{line};
     EnhancedZIRK zirk;

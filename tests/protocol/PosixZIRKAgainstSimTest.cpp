@@ -6,6 +6,7 @@
 #include "sim/PtyRadioLink.h"
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
+#include "support/RadioProfiles.h"
 #include "support/ScopedProgramDirectory.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,11 @@
 namespace vantrel {
 namespace {
 
-sim::RadioProfile portableProfile() {
-    return sim::loadRadioProfile(std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" /
-                                 "portable-v1.json");
-}
 
 // A connection as every command opens it: com.ini names COM 1, and the com1 link in the program
 // folder leads to the simulated radio.
 TEST(PosixZIRKAgainstSim, ConnectionOpensCom1ThroughTheLinkInTheProgramFolder) {
-    sim::SimRadio radio(portableProfile());
+    sim::SimRadio radio(testing::simulatedRadio("portable-v1.json"));
     sim::PtyRadioLink link(radio);
     link.start();
     testing::ScopedProgramDirectory folder;
@@ -42,7 +39,7 @@ TEST(PosixZIRKAgainstSim, ConnectionOpensCom1ThroughTheLinkInTheProgramFolder) {
 
 // The real POSIX port, in real time, against the simulated radio on a pseudo-terminal.
 TEST(PosixZIRKAgainstSim, ReadsTheSerialWritesASoftpotAndReadsItBack) {
-    sim::SimRadio radio(portableProfile());
+    sim::SimRadio radio(testing::simulatedRadio("portable-v1.json"));
     sim::PtyRadioLink link(radio);
     link.start();
     {
