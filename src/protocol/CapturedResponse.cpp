@@ -39,4 +39,10 @@ std::vector<std::uint8_t> completeCapturedResponse(CommunicationPort& port) {
     return frame;
 }
 
+bool hasVerifiedCapture(CommunicationPort& port) {
+    if (!captureArea().hasCapturedResponse()) return false;
+    completeCapturedResponse(port);
+    return true;
+}
+
 }  // namespace vantrel

@@ -18,4 +18,10 @@ std::uint32_t capturedPayloadLength(const CaptureArea& area);
 // line and is read from there.
 std::vector<std::uint8_t> completeCapturedResponse(CommunicationPort& port);
 
+// Whether a response was captured behind the acknowledgement; one that was is verified first
+// (BadReply on a wrong checksum). Every tail that takes something from the capture asks here,
+// because a bit flipped on a noisy cable would otherwise pass into the storage, the archive
+// and, with Program All, into a radio; the BadReply makes the exchange repeat instead.
+bool hasVerifiedCapture(CommunicationPort& port);
+
 }  // namespace vantrel

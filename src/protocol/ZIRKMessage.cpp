@@ -3,6 +3,7 @@
 #include "link/CommunicationPort.h"
 #include "link/PacingTimer.h"
 #include "protocol/CaptureArea.h"
+#include "protocol/CapturedResponse.h"
 #include "protocol/Framing.h"
 #include "protocol/RadioProtocolError.h"
 #include "protocol/ZIRKReply.h"
@@ -99,7 +100,7 @@ void ZIRKMessage::exchange(CommunicationPort& port) {
 
 void ZIRKMessage::exchangeData(CommunicationPort& port, std::span<std::uint8_t> buffer) {
     acknowledgedExchange(port, Send::Verified, Pace::OnAnyFailure, [&] {
-        if (captureArea().hasCapturedResponse()) {
+        if (hasVerifiedCapture(port)) {
             captureArea().copyCapturedResponse(buffer);
         } else {
             awaitLateData(port, buffer);

@@ -25,7 +25,7 @@ void ZIRKSoftpotRequest::recordingExchange(CommunicationPort& port, Send send, S
                                            const std::function<void()>& takeCaptured) {
     acknowledgedExchange(port, send, Pace::OnBadReplyOnly, [&] {
         const CaptureArea& area = captureArea();
-        if (!area.hasCapturedResponse()) {
+        if (!hasVerifiedCapture(port)) {
             awaitLateRecord(port, storage, code);
         } else if (area.capturedIsUnsupported()) {
             storage.markUnsupported(code);
@@ -93,7 +93,7 @@ void ZIRKSoftpotValueRequest::takeLateValue(const ZIRKReply& reply) {
 void ZIRKSoftpotValueRequest::exchange(CommunicationPort& port) {
     acknowledgedExchange(port, Send::Plain, Pace::OnAnyFailure, [&] {
         const CaptureArea& area = captureArea();
-        if (!area.hasCapturedResponse()) {
+        if (!hasVerifiedCapture(port)) {
             awaitLateResponse(port);
         } else if (area.capturedIsUnsupported()) {
             throw UnsupportedMessage();

@@ -11,7 +11,7 @@ namespace {
 constexpr std::uint8_t kSoftpotRequest = 0x20;
 constexpr std::uint8_t kAutoTuneRequest = 0x1F;
 
-constexpr std::array<std::pair<FaultKind, std::string_view>, 10> kNames{{
+constexpr std::array<std::pair<FaultKind, std::string_view>, 11> kNames{{
     {FaultKind::NoEcho, "noEcho"},
     {FaultKind::NoAcknowledgement, "noAcknowledgement"},
     {FaultKind::Refuse, "refuse"},
@@ -20,6 +20,7 @@ constexpr std::array<std::pair<FaultKind, std::string_view>, 10> kNames{{
     {FaultKind::SlowResponse, "slowResponse"},
     {FaultKind::BareAcknowledgement, "bareAcknowledgement"},
     {FaultKind::CorruptChecksum, "corruptChecksum"},
+    {FaultKind::FlipPayloadByte, "flipPayloadByte"},
     {FaultKind::CutShort, "cutShort"},
     {FaultKind::WriteRefused, "writeRefused"},
 }};

@@ -17,6 +17,8 @@ enum class FaultKind {
     SlowResponse,         // the response comes one byte every `gapMs`
     BareAcknowledgement,  // acknowledged and carried out, but no response follows
     CorruptChecksum,      // the response's checksum byte is wrong
+    FlipPayloadByte,      // the lowest bit of the response's last payload byte is flipped and the
+                          // checksum left as it was: a bit hit by noise on the cable
     CutShort,             // the response loses its last `cutBytes` bytes
     WriteRefused,         // acknowledged, then 0x85 with the first three payload bytes (a memory
                           // write's address); nothing written

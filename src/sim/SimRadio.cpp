@@ -39,6 +39,9 @@ Answer refusedAnswer() { return Answer{true, {{replies::refusal(), SimRadio::kAc
 Transmission shapedResponse(Bytes response, const std::vector<FaultRule>& faults) {
     Transmission t{std::move(response), 1, 1};
     if (hit(faults, FaultKind::CorruptChecksum)) t.bytes.back() ^= 0xFF;
+    if (hit(faults, FaultKind::FlipPayloadByte) && complete(t.bytes) && payloadLength(t.bytes.data()) > 0) {
+        t.bytes[t.bytes.size() - 2] ^= 0x01;
+    }
     if (const FaultRule* cut = hit(faults, FaultKind::CutShort)) {
         const std::size_t keep = t.bytes.size() > cut->cutBytes ? t.bytes.size() - cut->cutBytes : 1;
         t.bytes.resize(keep);

@@ -211,6 +211,60 @@ TEST(radioOperationsTest, FailureMidwayPropagatesKeepsWhatWasReadAndClosesThePor
     EXPECT_TRUE(bench.payloads(kResetRequest).empty());
 }
 
+// Everything a radio read leaves in the storage, for comparing two reads.
+std::vector<std::int32_t> image(const radioStorage& storage) {
+    std::vector<std::int32_t> all;
+    for (int row = 0; row < radioStorage::kRows; ++row) {
+        for (int entry = 0; entry < radioStorage::kEntries; ++entry) all.push_back(storage.value(row, entry));
+    }
+    for (int code = radioStorage::kFirstCode; code <= radioStorage::kLastCode; ++code) {
+        all.push_back(storage.isSupported(code));
+    }
+    for (const std::string* text : {&storage.serialNumber(), &storage.modelNumber(), &storage.icVersion()}) {
+        all.insert(all.end(), text->begin(), text->end());
+    }
+    return all;
+}
+
+TEST(radioOperationsTest, AnswerDamagedOnTheLineNeverReachesTheStorage) {
+    radioStorage clean;
+    {
+        RadioBench bench(radioProfile("portable-v1"));
+        radioOperations operations;
+        ASSERT_EQ(readRadio(clean, operations).result, radioOperations::kReadComplete);
+    }
+    struct Damage {
+        sim::FaultKind kind;
+        std::optional<std::uint8_t> opcode;
+        std::optional<std::uint8_t> softpot;
+    };
+    const Damage damages[] = {
+        {sim::FaultKind::FlipPayloadByte, 0x23, {}},                // the first identity answer
+        {sim::FaultKind::FlipPayloadByte, 0x1B, {}},                // the frequency plan
+        {sim::FaultKind::FlipPayloadByte, {}, 11},                  // reference oscillator, one value
+        {sim::FaultKind::FlipPayloadByte, {}, 7},                   // auto squelch, all points at once
+        {sim::FaultKind::CorruptChecksum, {}, 7},
+        {sim::FaultKind::CorruptChecksum, kBasebandRequest, {}},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(std::string(sim::faultName(damage.kind)) + " opcode " + std::to_string(damage.opcode.value_or(0)) +
+                     " softpot " + std::to_string(damage.softpot.value_or(0)));
+        RadioBench bench(radioProfile("portable-v1"));
+        sim::FaultRule rule;
+        rule.kind = damage.kind;
+        rule.match = {damage.opcode, damage.softpot};
+        bench.radio.inject(rule);
+        radioStorage storage;
+        radioOperations operations;
+        EXPECT_EQ(readRadio(storage, operations).result, radioOperations::kReadComplete);
+        EXPECT_EQ(image(storage), image(clean));
+        const auto log = bench.requests();
+        const auto damaged =
+            std::count_if(log.begin(), log.end(), [](const sim::LoggedRequest& r) { return !r.faults.empty(); });
+        EXPECT_EQ(damaged, 1);
+    }
+}
+
 TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {
     {
         RadioBench bench(radioProfile("mobile-bbo-radio"));

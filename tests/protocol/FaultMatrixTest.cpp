@@ -23,8 +23,9 @@ namespace {
 using sim::FaultKind;
 
 
-// The exchange kinds, each as one operation of the protocol object.
-enum class Kind { Plain, Data, Recording, AllPoints, AutoTune, MemoryRead, MemoryWrite };
+// The exchange kinds, each as one operation of the protocol object; the plain softpot read is
+// the one plain exchange that takes a value from its answer.
+enum class Kind { Plain, Data, Recording, AllPoints, AutoTune, MemoryRead, MemoryWrite, SoftpotRead };
 
 // How an exchange under a fault ends.
 enum class Ending { Done, Timeout, BadReply, NotAcknowledged, CommError, BadWrite };
@@ -50,7 +51,8 @@ protected:
             case Kind::Plain: return 0x19;
             case Kind::Data: return 0x23;
             case Kind::Recording:
-            case Kind::AllPoints: return 0x20;
+            case Kind::AllPoints:
+            case Kind::SoftpotRead: return 0x20;
             case Kind::AutoTune: return 0x1F;
             case Kind::MemoryRead: return 0x11;
             case Kind::MemoryWrite: return 0x17;
@@ -67,8 +69,41 @@ protected:
             case Kind::AutoTune: zirk.autoTune(kSquelchSoftpot, value, storage, kSquelchCode); break;
             case Kind::MemoryRead: zirk.readMemory(buffer, 0x10, 8); break;
             case Kind::MemoryWrite: zirk.writeMemory(std::span<const std::uint8_t>(kData), 0x10, 8); break;
+            case Kind::SoftpotRead: zirk.readSoftpot(kWarpSoftpot, value); break;
         }
     }
+
+    // What an exchange of the kind leaves behind for its caller.
+    std::vector<std::uint32_t> result(Kind kind) {
+        switch (kind) {
+            case Kind::Plain: return {};
+            case Kind::Data: return {buffer.begin() + 3, buffer.begin() + 13};
+            case Kind::MemoryRead: return {buffer.begin() + 5, buffer.begin() + 13};
+            case Kind::Recording: return {value, storage.isSupported(kWarpCode)};
+            case Kind::AutoTune: return {value, storage.isSupported(kSquelchCode)};
+            case Kind::SoftpotRead: return {value};
+            case Kind::AllPoints: {
+                // The caller takes the points only once the family's flag says they came.
+                std::vector<std::uint32_t> points{storage.isSupported(kSquelchCode)};
+                for (std::uint32_t i = 1; points[0] && i <= 7; ++i) points.push_back(zirk.pointByte(i));
+                return points;
+            }
+            case Kind::MemoryWrite: {
+                const std::vector<std::uint8_t> memory = radio.model().readMemory(0x10, 8);
+                return {memory.begin(), memory.end()};
+            }
+        }
+        return {};
+    }
+
+    void forget() {
+        buffer.fill(0);
+        value = kUntouched;
+        storage = radioStorage();
+        radio.clearLog();
+    }
+
+    static constexpr std::uint32_t kUntouched = 0xDEAD;
 
     Outcome attempt(Kind kind) {
         Ending ending = Ending::Done;
@@ -86,9 +121,13 @@ protected:
         } catch (const CommError&) {
             ending = Ending::CommError;
         }
-        unsigned attempts = 0;
-        for (const auto& request : radio.log()) attempts += request.opcode == opcodeOf(kind) ? 1 : 0;
-        return {ending, attempts};
+        return {ending, sentCount(kind)};
+    }
+
+    unsigned sentCount(Kind kind) const {
+        unsigned count = 0;
+        for (const auto& request : radio.log()) count += request.opcode == opcodeOf(kind) ? 1 : 0;
+        return count;
     }
 
     static constexpr std::array<std::uint8_t, 8> kData{1, 2, 3, 4, 5, 6, 7, 8};
@@ -133,8 +172,11 @@ Outcome expected(FaultKind fault, Kind kind) {
         // Still arriving when the host looks behind the acknowledgement, or missing its end.
         case FaultKind::SlowResponse:
         case FaultKind::CutShort: return {Ending::CommError, 1};
-        // The capture is taken as it came; only the memory write checks its answer.
-        case FaultKind::CorruptChecksum: return write ? Outcome{Ending::BadReply, 4} : Outcome{Ending::Done, 1};
+        // A damaged answer is never believed; only the plain exchange, which takes nothing
+        // from its answer, lets it pass.
+        case FaultKind::CorruptChecksum:
+        case FaultKind::FlipPayloadByte:
+            return kind == Kind::Plain ? Outcome{Ending::Done, 1} : Outcome{Ending::BadReply, 4};
         case FaultKind::WriteRefused: return write ? Outcome{Ending::BadWrite, 4} : Outcome{Ending::Done, 1};
     }
     return {Ending::Done, 1};
@@ -163,8 +205,8 @@ TEST_P(FaultMatrix, EndsAsTheExchangeRulesSayAndLeavesTheConnectionUsable) {
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<FaultKind, Kind>>& info) {
-    static const char* const kKinds[] = {"Plain", "Data", "Recording", "AllPoints", "AutoTune", "MemoryRead",
-                                         "MemoryWrite"};
+    static const char* const kKinds[] = {"Plain",      "Data",        "Recording",  "AllPoints",
+                                         "AutoTune",   "MemoryRead",  "MemoryWrite", "SoftpotRead"};
     std::string fault(sim::faultName(std::get<0>(info.param)));
     std::erase_if(fault, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
     return fault + "_" + kKinds[static_cast<int>(std::get<1>(info.param))];
@@ -175,10 +217,58 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(FaultKind::NoEcho, FaultKind::NoAcknowledgement, FaultKind::Refuse,
                                          FaultKind::Unsupported, FaultKind::LateResponse, FaultKind::SlowResponse,
                                          FaultKind::BareAcknowledgement, FaultKind::CorruptChecksum,
-                                         FaultKind::CutShort, FaultKind::WriteRefused),
+                                         FaultKind::FlipPayloadByte, FaultKind::CutShort,
+                                         FaultKind::WriteRefused),
                        ::testing::Values(Kind::Plain, Kind::Data, Kind::Recording, Kind::AllPoints, Kind::AutoTune,
                                          Kind::MemoryRead, Kind::MemoryWrite)),
     caseName);
+
+// A damaged answer captured with the acknowledgement: once, the request is repeated and the
+// good answer taken; every time, nothing of it reaches the caller.
+class DamagedCapture : public FaultMatrix {
+protected:
+    void arm(std::uint32_t count) {
+        const auto [fault, kind] = GetParam();
+        sim::FaultRule rule;
+        rule.kind = fault;
+        rule.match.opcode = opcodeOf(kind);
+        rule.count = count;
+        radio.inject(rule);
+    }
+};
+
+TEST_P(DamagedCapture, IsRepeatedUntilGoodAndNeverBelieved) {
+    const Kind kind = std::get<1>(GetParam());
+    forget();
+    run(kind);
+    const std::vector<std::uint32_t> good = result(kind);
+    ASSERT_FALSE(good.empty());
+
+    forget();
+    arm(1);
+    ASSERT_NO_THROW(run(kind));
+    EXPECT_EQ(sentCount(kind), 2u);
+    EXPECT_EQ(result(kind), good);
+
+    forget();
+    const std::vector<std::uint32_t> before = result(kind);
+    arm(sim::FaultRule::kForever);
+    const Outcome got = attempt(kind);
+    EXPECT_EQ(static_cast<int>(got.ending), static_cast<int>(Ending::BadReply));
+    EXPECT_EQ(got.attempts, 4u);
+    // What was read stays out of the caller's hands. (A write the radio carried out stays
+    // written whatever its answer, and the caller takes no points from a failed all-points read.)
+    if (kind != Kind::MemoryWrite && kind != Kind::AllPoints) {
+        EXPECT_EQ(result(kind), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindThatTakesItsAnswer, DamagedCapture,
+                         ::testing::Combine(::testing::Values(FaultKind::CorruptChecksum, FaultKind::FlipPayloadByte),
+                                            ::testing::Values(Kind::Data, Kind::Recording, Kind::AllPoints,
+                                                              Kind::AutoTune, Kind::MemoryRead, Kind::MemoryWrite,
+                                                              Kind::SoftpotRead)),
+                         caseName);
 
 // What reaches the storage under the faults that are not failures.
 class FaultRecording : public FaultMatrix {};

@@ -91,6 +91,14 @@ TEST_F(SimFaults, DamagedResponses) {
     EXPECT_EQ(Bytes(corrupt.begin(), corrupt.end() - 1), Bytes(good.begin(), good.end() - 1));
     EXPECT_NE(checksumOf(corrupt.data(), corrupt.size() - 1), corrupt.back());
 
+    // One bit of the last payload byte flipped, the checksum still that of the good response.
+    inject(FaultKind::FlipPayloadByte, 0x23);
+    r = send(request::kSerialNumber);
+    ASSERT_EQ(r.frames.size(), 2u);
+    Bytes flipped = good;
+    flipped[flipped.size() - 2] ^= 0x01;
+    EXPECT_EQ(r.frames[1], flipped);
+
     inject(FaultKind::CutShort, 0x23);
     r = send(request::kSerialNumber);
     EXPECT_EQ(r.frames, (std::vector<Bytes>{{0x50}}));
