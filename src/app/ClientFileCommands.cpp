@@ -26,6 +26,7 @@ constexpr std::int32_t kFirstProcedure = 1;
 constexpr std::int32_t kSecondProcedure = 2;
 
 // The hourglass over the main window for the length of a radio command, whichever way it ends.
+// It is taken away before any message box, which waits for the technician and not the radio.
 class WaitCursor {
 public:
     explicit WaitCursor(QWidget* window) : window_(window) { window_->setCursor(Qt::WaitCursor); }
@@ -49,7 +50,8 @@ FileDialogRequest TVantrelMDIClient::archiveDialog(FileDialogRequest::Mode mode)
     request.mode = mode;
     request.filter = "Tuner files (*.sfp)|*.sfp|";
     request.defaultExtension = "sfp";
-    request.fileMustExist = true;
+    // Only an archive that is opened must exist already: Save creates new ones.
+    request.fileMustExist = mode == FileDialogRequest::Mode::Open;
     request.hideReadOnly = true;
     request.promptBeforeOverwriting = true;
     return request;
@@ -138,6 +140,7 @@ void TVantrelMDIClient::readRadioCommand() {
     } catch (...) {
         markIdentityInvalid(storage_);
         finishProgress();
+        wait.restore();
         show(messages::kReadFailed, MessageIcon::Exclamation);
         setStatusText(identityStatusText(storage_));
         radioRead_ = archiveLoaded_ = false;
@@ -149,6 +152,7 @@ void TVantrelMDIClient::readRadioCommand() {
     if (result == radioOperations::kUnusableFrequencyPlan && !powerUpFailed) {
         markIdentityInvalid(storage_);
         finishProgress();
+        wait.restore();
         show(messages::kFrequencyPlanInvalid, MessageIcon::Exclamation);
         setStatusText(identityStatusText(storage_));
         radioRead_ = archiveLoaded_ = false;
@@ -195,11 +199,13 @@ void TVantrelMDIClient::programAllCommand() {
         sameRadio = operations_.serialMatches(storage_, conn);
     } catch (...) {
         finishProgress();
+        wait.restore();
         show(messages::kProgramError, MessageIcon::Exclamation);
         return;
     }
     if (!sameRadio) {
         finishProgress();
+        wait.restore();
         show(messages::kProgramSerialMismatch, MessageIcon::Exclamation);
         return;
     }
@@ -207,6 +213,7 @@ void TVantrelMDIClient::programAllCommand() {
         radioProgramAll(storage_, progress).programAll();
     } catch (...) {
         finishProgress();
+        wait.restore();
         show(messages::kProgramError, MessageIcon::Exclamation);
         return;
     }

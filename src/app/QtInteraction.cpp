@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 
@@ -54,26 +55,37 @@ MessageAnswer QtInteraction::message(const std::string& text, const std::string&
     }
 }
 
-std::optional<std::filesystem::path> QtInteraction::chooseFile(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_);
+void QtInteraction::configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
     const bool save = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters(request.filter));
     dialog.setDefaultSuffix(qt(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptBeforeOverwriting);
+}
+
+std::optional<std::filesystem::path> QtInteraction::chooseFile(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_);
+    configureFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
 int QtInteraction::runDialog(QDialog& dialog) { return dialog.exec(); }
 
+// The user's own runtime folder (readable by nobody else), so that two people on one machine
+// never open or overwrite each other's forwarding pages.
+QString QtInteraction::forwardingFolder() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
 // Desktop openers (xdg-open among them) drop the #anchor of a file URL, so a topic is opened
 // through a one-line page that forwards the browser to the anchor.
 QUrl QtInteraction::topicUrl(const std::filesystem::path& page, int context) {
     QUrl target = QUrl::fromLocalFile(qt(page.string()));
     target.setFragment(qt(helpAnchor(context)));
-    const QString forward = QDir(QDir::tempPath()).filePath(QStringLiteral("vantrel-help-%1.html").arg(context));
+    const QString forward = QDir(forwardingFolder()).filePath(QStringLiteral("vantrel-help-%1.html").arg(context));
     QFile file(forward);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return target;
     const QByteArray link = target.toEncoded();
@@ -85,9 +97,15 @@ QUrl QtInteraction::topicUrl(const std::filesystem::path& page, int context) {
 void QtInteraction::openHelp(std::optional<int> context) {
     const std::filesystem::path page = helpPagePath();
     const QUrl url = context ? topicUrl(page, *context) : QUrl::fromLocalFile(qt(page.string()));
-    if (std::filesystem::exists(page) && QDesktopServices::openUrl(url)) return;
-    QMessageBox::warning(parent_, QStringLiteral("Help"),
-                         QStringLiteral("The help pages could not be opened:\n%1").arg(qt(page.string())));
+    const bool present = std::filesystem::exists(page);
+    if (present && QDesktopServices::openUrl(url)) return;
+    QMessageBox::warning(parent_, QStringLiteral("Help"), helpFailureText(page, present));
+}
+
+QString QtInteraction::helpFailureText(const std::filesystem::path& page, bool pagePresent) {
+    if (!pagePresent) return QStringLiteral("The help pages are missing:\n%1").arg(qt(page.string()));
+    return QStringLiteral("No web browser could be started to show the help.\nThe help pages are in:\n%1")
+        .arg(qt(page.string()));
 }
 
 }  // namespace vantrel

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class QFileDialog;
+
 namespace vantrel {
 
 // The desktop's own dialogs: message boxes over the main window, the toolkit's file dialogs,
@@ -21,8 +23,15 @@ public:
     int runDialog(QDialog& dialog) override;
     void openHelp(std::optional<int> context) override;
 
+    // Modes, filter, default suffix and overwrite question of a file dialog from its data.
+    static void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request);
+
     // What the help viewer is given for a topic.
     static QUrl topicUrl(const std::filesystem::path& page, int context);
+    // Where the pages that forward to a topic are written.
+    static QString forwardingFolder();
+    // What the technician is told when the help cannot be shown.
+    static QString helpFailureText(const std::filesystem::path& page, bool pagePresent);
 
 private:
     QPointer<QWidget> parent_;

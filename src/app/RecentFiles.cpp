@@ -3,6 +3,7 @@
 #include "files/formatText.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace vantrel {
 
@@ -12,7 +13,19 @@ bool freeSlot(const std::string& value) { return value.empty() || value == "Defa
 
 }  // namespace
 
-RecentFiles::RecentFiles(std::filesystem::path settingsFile) : settings_(std::move(settingsFile)) {
+namespace {
+
+// Read Radio and Program All move the working directory to the program folder; a name taken
+// relative to it later would split the list over two files.
+std::filesystem::path fixedPath(const std::filesystem::path& settingsFile) {
+    std::error_code failed;
+    std::filesystem::path whole = std::filesystem::absolute(settingsFile, failed);
+    return failed ? settingsFile : whole;
+}
+
+}  // namespace
+
+RecentFiles::RecentFiles(const std::filesystem::path& settingsFile) : settings_(fixedPath(settingsFile)) {
     settings_.write(kSection, "Count", std::to_string(kSlots));
     load();
 }

@@ -16,9 +16,9 @@ public:
     static constexpr const char* kSettingsFile = "Vantrel.ini";
     static constexpr const char* kSection = "MRU";
 
-    // Writes "Count" = 4 and reads the slots. The settings file is named relative to the
-    // working directory, as the tuner always has.
-    explicit RecentFiles(std::filesystem::path settingsFile = kSettingsFile);
+    // Writes "Count" = 4 and reads the slots. A relative settings file is taken from the working
+    // directory of this moment and stays that file for the rest of the run.
+    explicit RecentFiles(const std::filesystem::path& settingsFile = kSettingsFile);
 
     // The filled slots, most recent first.
     const std::vector<std::string>& entries() const { return entries_; }

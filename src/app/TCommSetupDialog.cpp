@@ -3,11 +3,16 @@
 #include "link/PortConfigurationFile.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -46,6 +51,7 @@ TCommSetupDialog::TCommSetupDialog(QWidget* parent)
 
     if (selection_ >= 1 && selection_ <= kPorts) portBox(selection_)->setChecked(true);
     showSelection();
+    fitStatusLine();
 }
 
 QCheckBox* TCommSetupDialog::portBox(int port) const {
@@ -62,14 +68,29 @@ void TCommSetupDialog::select(int port) {
     showSelection();
 }
 
-void TCommSetupDialog::showSelection() {
-    if (selection_ >= 1 && selection_ <= kPorts) {
-        status_->setText(QStringLiteral("COM Port %1 currently selected").arg(selection_));
-    } else if (selection_ == kPortNumberUnreadable) {
-        status_->setText(QStringLiteral("COM Port profile is not currently configured"));
-    } else {
-        status_->clear();
+QString TCommSetupDialog::statusText(int selection) {
+    if (selection >= 1 && selection <= kPorts) return QStringLiteral("COM Port %1 currently selected").arg(selection);
+    if (selection == kPortNumberUnreadable) return QStringLiteral("COM Port profile is not currently configured");
+    return {};
+}
+
+void TCommSetupDialog::showSelection() { status_->setText(statusText(selection_)); }
+
+// Wide enough for the longest status text in the dialog's font, so none is cut at either end.
+void TCommSetupDialog::fitStatusLine() {
+    const QFontMetrics metrics(status_->font());
+    int widest = 0;
+    for (int selection = kPortNumberUnreadable; selection <= kPorts; ++selection) {
+        widest = std::max(widest, metrics.horizontalAdvance(statusText(selection)));
     }
+    QStyleOptionFrame frame;
+    frame.initFrom(status_);
+    frame.lineWidth = status_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, status_);
+    // The line edit keeps a few pixels of margin inside its frame on each side.
+    constexpr int kInnerMargin = 2 * 4;
+    const QSize needed = status_->style()->sizeFromContents(
+        QStyle::CT_LineEdit, &frame, QSize(widest + kInnerMargin, metrics.height()), status_);
+    status_->setMinimumWidth(needed.width());
 }
 
 void TCommSetupDialog::apply() {

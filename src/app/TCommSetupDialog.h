@@ -27,9 +27,13 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
     QLineEdit* statusLine() const { return status_; }
 
+    // What the status line says for a selection (empty for a number without a box).
+    static QString statusText(int selection);
+
 private:
     void select(int port);
     void showSelection();
+    void fitStatusLine();
     void apply();
 
     std::array<QCheckBox*, kPorts> boxes_{};

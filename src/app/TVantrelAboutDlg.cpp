@@ -1,5 +1,7 @@
 #include "app/TVantrelAboutDlg.h"
 
+#include "app/DialogUnits.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,6 +32,8 @@ TVantrelAboutDlg::TVantrelAboutDlg(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    // 211 × 66 dialog units, unless the font needs more to show every line whole.
+    setFixedSize(dialogUnitsToPixels(font(), kWidthUnits, kHeightUnits).expandedTo(sizeHint()));
 }
 
 }  // namespace vantrel

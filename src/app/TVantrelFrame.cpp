@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/DisabledItemHints.h"
 #include "app/MenuLayout.h"
 #include "app/RecentFiles.h"
 #include "app/TVantrelMDIChild.h"
@@ -28,6 +29,12 @@ namespace {
 // highlighted, instead of going back to the status text.
 QString hintTip(const std::string& hint) { return hint.empty() ? QStringLiteral(" ") : QString::fromStdString(hint); }
 
+QWidget* separatorGap(QWidget* parent) {
+    auto* gap = new QWidget(parent);
+    gap->setFixedWidth(1);
+    return gap;
+}
+
 struct ToolButton {
     int glyph;    // 0: a separator
     int command;
@@ -50,7 +57,7 @@ constexpr ToolButton kToolBar[] = {
 }  // namespace
 
 TVantrelFrame::TVantrelFrame(TVantrelMDIClient* client, Dispatcher dispatcher)
-    : client_(client), dispatcher_(std::move(dispatcher)) {
+    : client_(client), dispatcher_(std::move(dispatcher)), disabledHints_(new DisabledItemHints(this)) {
     setWindowTitle(QString::fromLatin1(kProductTitle));
     setWindowIcon(applicationIcon());
     setCentralWidget(client_);
@@ -80,6 +87,7 @@ QAction* TVantrelFrame::commandAction(int command) {
 
 void TVantrelFrame::buildMenu(QMenu* menu, const std::vector<MenuNode>& items) {
     connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
+    disabledHints_->watch(menu);
     bool anchorNext = false;
     for (const MenuNode& node : items) {
         QAction* added = nullptr;
@@ -112,11 +120,17 @@ void TVantrelFrame::buildToolBar() {
     QFont font = toolBar_->font();
     font.setPointSize(10);
     toolBar_->setFont(font);
+    bool afterSeparator = false;
     for (const ToolButton& button : kToolBar) {
         if (button.glyph == 0) {
+            // The toolbar folds a separator that follows another one; a blank between them keeps
+            // the pair as two.
+            if (afterSeparator) toolBar_->addWidget(separatorGap(toolBar_));
             toolBar_->addSeparator();
+            afterSeparator = true;
             continue;
         }
+        afterSeparator = false;
         QAction* shared = action(button.command);
         shared->setIcon(QIcon(drawToolbarGlyph(button.glyph)));
         toolBar_->addAction(shared);

@@ -14,6 +14,7 @@ class QToolBar;
 
 namespace vantrel {
 
+class DisabledItemHints;
 class TVantrelMDIClient;
 struct MenuNode;
 
@@ -63,6 +64,7 @@ private:
     std::vector<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
     int refreshTimer_ = 0;
+    DisabledItemHints* disabledHints_;  // owned by the frame as its child
 };
 
 }  // namespace vantrel

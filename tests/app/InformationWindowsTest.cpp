@@ -1,6 +1,7 @@
 #include "GuiFixture.h"
 
 #include "app/CommandIds.h"
+#include "app/DialogUnits.h"
 #include "app/TCommSetupDialog.h"
 #include "app/TRadioInfoDialog.h"
 #include "app/TVantrelAboutDlg.h"
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <fstream>
 
@@ -165,6 +168,48 @@ TEST_F(InformationWindowsTest, PortDialogShowsTheConfiguredPortAndWritesOnlyOnAp
     std::ifstream file(folder.path() / "com.ini", std::ios::binary);
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()),
               "COM Port Id :4\n ");
+}
+
+// The width the line edit leaves its text, as it paints it: its contents less the small margin
+// it keeps on each side.
+int textRoom(const QLineEdit& line) {
+    QStyleOptionFrame frame;
+    frame.initFrom(&line);
+    frame.lineWidth = line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &line);
+    constexpr int kLineEditMargin = 2;
+    return line.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &line).width() - 2 * kLineEditMargin;
+}
+
+TEST_F(InformationWindowsTest, PortDialogShowsEveryStatusTextWholeAtCommonFontSizes) {
+    const QFont before = QApplication::font();
+    for (const int points : {8, 10, 12, 16}) {
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        for (const int selection : {-1, 1, 2, 3, 4}) {
+            std::filesystem::remove(folder.path() / "com.ini");
+            if (selection != -1) writePortNumber(selection);
+            TCommSetupDialog dialog;
+            dialog.show();
+            settle(0);
+            const QString text = dialog.statusLine()->text();
+            EXPECT_EQ(text, TCommSetupDialog::statusText(selection));
+            EXPECT_LE(dialog.statusLine()->fontMetrics().horizontalAdvance(text), textRoom(*dialog.statusLine()))
+                << points << " points: " << text.toStdString();
+        }
+    }
+    QApplication::setFont(before);
+}
+
+TEST_F(InformationWindowsTest, AboutIsSizedInDialogUnitsAndShowsItsLinesWhole) {
+    TVantrelAboutDlg about;
+    about.show();
+    settle(0);
+    const QSize units = dialogUnitsToPixels(about.font(), TVantrelAboutDlg::kWidthUnits, TVantrelAboutDlg::kHeightUnits);
+    EXPECT_EQ(about.size(), units.expandedTo(about.sizeHint()));
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+    }
 }
 
 TEST_F(InformationWindowsTest, PortDialogWithANumberOutsideItsBoxes) {

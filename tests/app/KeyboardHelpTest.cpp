@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <QFileInfo>
+
 #include <fstream>
 #include <regex>
 #include <set>
@@ -125,6 +127,11 @@ TEST(HelpPages, TopicIsOpenedThroughAForwardingPage) {
     std::ifstream forward(url.toLocalFile().toStdString());
     const std::string html((std::istreambuf_iterator<char>(forward)), std::istreambuf_iterator<char>());
     EXPECT_NE(html.find("url=file:///opt/vantrel/help/Vantrel.html#40001\""), std::string::npos) << html;
+    // In the user's own folder, out of reach of other users of the machine.
+    const QFileInfo folder(QFileInfo(url.toLocalFile()).absolutePath());
+    EXPECT_EQ(folder.absoluteFilePath(), QFileInfo(QtInteraction::forwardingFolder()).absoluteFilePath());
+    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+              QFile::Permissions());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -48,7 +49,15 @@ std::string dumpMenuBar(const QMenuBar* bar) {
 
 QMenu* fileMenu(TVantrelFrame& frame) { return frame.menuBar()->actions().front()->menu(); }
 
-class MainFrameTest : public GuiTest {};
+class MainFrameTest : public GuiTest {
+protected:
+    // The toolkit delivers drops only while a real drag runs; what the drop does is tested.
+    void dropArchive(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        client().takeDroppedFiles(&data);
+    }
+};
 
 TEST_F(MainFrameTest, MenuBarHoldsEveryItemSeparatorAndPopupInOrder) {
     ASSERT_TRUE(startApp());
@@ -95,11 +104,13 @@ TEST_F(MainFrameTest, CaptionToolbarAndStatusBarAtStart) {
 
     EXPECT_EQ(frame().toolBar()->windowTitle().toStdString(), "Toolbar");
     std::vector<int> buttons;
-    for (const QAction* button : frame().toolBar()->actions()) {
+    for (QAction* button : frame().toolBar()->actions()) {
         if (button->isSeparator()) {
+            EXPECT_TRUE(frame().toolBar()->widgetForAction(button)->isVisible()) << "separator " << buttons.size();
             buttons.push_back(0);
             continue;
         }
+        if (button->data().isNull()) continue;  // the blank that keeps two separators apart
         buttons.push_back(button->data().toInt());
         EXPECT_FALSE(button->icon().isNull()) << button->data().toInt();
         EXPECT_EQ(button->statusTip().toStdString(), hintText(button->data().toInt()).value_or(""));
@@ -137,6 +148,23 @@ TEST_F(MainFrameTest, HighlightedMenuItemShowsItsHintUntilTheMenuCloses) {
     EXPECT_EQ(statusShown(), kStartStatusText);
 }
 
+TEST_F(MainFrameTest, GreyedMenuItemShowsItsOwnHint) {
+    ASSERT_TRUE(startApp());
+    QMenu* file = fileMenu(frame());
+    file->popup(QPoint(10, 10));
+    settle();
+    file->setActiveAction(frame().action(kReadRadio));
+    settle();
+    ASSERT_FALSE(frame().action(kSaveArchive)->isEnabled());
+    QMouseEvent move(QEvent::MouseMove, file->actionGeometry(frame().action(kSaveArchive)).center(),
+                     file->mapToGlobal(file->actionGeometry(frame().action(kSaveArchive)).center()), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(file, &move);
+    settle();
+    EXPECT_EQ(frame().statusBar()->currentMessage().toStdString(), "Saves softpot archive files.");
+    file->hide();
+}
+
 TEST_F(MainFrameTest, PopupHintIsOneBelowThatOfItsFirstItem) {
     const auto& bar = menuBarLayout();
     ASSERT_EQ(bar.size(), 7u);
@@ -153,12 +181,7 @@ TEST_F(MainFrameTest, PopupHintIsOneBelowThatOfItsFirstItem) {
 
 TEST_F(MainFrameTest, DroppedArchivesJoinTheRecentFilesAndChoosingOneMovesItUp) {
     ASSERT_TRUE(startApp());
-    auto drop = [this](const std::string& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-        // The toolkit delivers drops only while a real drag runs; what the drop does is tested.
-        client().takeDroppedFiles(&data);
-    };
+    auto drop = [this](const std::string& path) { dropArchive(path); };
     drop("/data/a.sfp");
     drop("/data/b.SFP");
     drop("/data/notes.txt");
@@ -185,6 +208,18 @@ TEST_F(MainFrameTest, DroppedArchivesJoinTheRecentFilesAndChoosingOneMovesItUp) 
     std::ifstream ini(work.path() / "Vantrel.ini");
     const std::string text((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "[MRU]\nCount=4\nMRU0=/data/e.sfp\nMRU1=/data/d.sfp\nMRU2=/data/b.SFP\nMRU3=/DATA/A.sfp\n");
+}
+
+TEST_F(MainFrameTest, RecentFilesStayOneListWhenReadRadioMovesTheWorkingDirectory) {
+    ASSERT_TRUE(startApp());
+    putRadio();
+    dropArchive("/data/before.sfp");
+    choose(kReadRadio);
+    ASSERT_EQ(std::filesystem::current_path(), folder.path());
+    dropArchive("/data/after.sfp");
+    EXPECT_EQ(app->recentFiles().entries(), (std::vector<std::string>{"/data/after.sfp", "/data/before.sfp"}));
+    EXPECT_EQ(IniFile(work.path() / "Vantrel.ini").read("MRU", "MRU1"), "/data/before.sfp");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Vantrel.ini"));
 }
 
 TEST_F(MainFrameTest, RecentFilesAreReadBackAtTheNextStartAndCountIsRewritten) {

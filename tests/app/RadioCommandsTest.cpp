@@ -36,8 +36,16 @@ protected:
         ui.onShow = [this](const RecordingInteraction::Event&) {
             const TProgressWindow* progress = client().progressWindow();
             percentAtMessage.push_back(progress != nullptr ? progress->percent() : -1);
+            const QWidget* window = client().window();
+            if (window->testAttribute(Qt::WA_SetCursor) && window->cursor().shape() == Qt::WaitCursor) {
+                ++messagesUnderHourglass;
+            }
         };
     }
+
+    // Whichever way a command of these tests ends, a message waits for the technician under the
+    // arrow, not the hourglass.
+    void TearDown() override { EXPECT_EQ(messagesUnderHourglass, 0); }
 
     void read() { choose(kReadRadio); }
 
@@ -62,6 +70,7 @@ protected:
     }
 
     std::vector<int> percentAtMessage;
+    int messagesUnderHourglass = 0;
 };
 
 TEST_F(RadioCommandsTest, ReadFillsTheImageShowsProgressAndKeepsABackup) {

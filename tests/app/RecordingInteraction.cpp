@@ -33,6 +33,7 @@ MessageAnswer RecordingInteraction::message(const std::string& text, const std::
 
 std::optional<std::filesystem::path> RecordingInteraction::chooseFile(const FileDialogRequest& request) {
     record(Event{Kind::FileDialog, {}, request, {}, {}});
+    if (fileDialog) return fileDialog(request);
     if (files.empty()) {
         ADD_FAILURE() << "no file scripted for a file dialog";
         return std::nullopt;

@@ -53,6 +53,8 @@ public:
     // The script.
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::filesystem::path>> files;
+    // When set, file dialogs are answered by it instead (a test that drives the real dialog).
+    std::function<std::optional<std::filesystem::path>(const FileDialogRequest&)> fileDialog;
     // Each handler gets the dialog as shown (it may click in it) and returns its result; with no
     // handler left the dialog is cancelled.
     std::deque<std::function<int(QDialog&)>> dialogs;
