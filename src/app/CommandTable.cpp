@@ -34,7 +34,9 @@ bool earlyFamily(const S& s) {
     return kModel.isPortableA(s.storage) || kModel.isMobileA(s.storage) || kModel.isPortableB(s.storage) ||
            kModel.isMobileB(s.storage);
 }
-bool anyPaBias(const S& s) { return supported(s, F::PaBiasHigh) || supported(s, F::PaBias2High) || supported(s, F::PaBias3High); }
+bool anyPaBias(const S& s) {
+    return supported(s, F::PaBiasHigh) || supported(s, F::PaBias2High) || supported(s, F::PaBias3High);
+}
 
 // The usual rule of a tuning screen: the family is there, an image is present and may be tuned.
 template <F Family>
@@ -60,8 +62,8 @@ bool paBiasHighPower(const S& s) {
            !kModel.isMobileE3(s.storage);
 }
 bool paBiasLowPower(const S& s) {
-    return supported(s, F::PaBiasLow) && !kModel.isSollenCapable(s.storage) && !kModel.hasSecondPosition3Letter(s.storage) &&
-           !kModel.isPortableB(s.storage);
+    return supported(s, F::PaBiasLow) && !kModel.isSollenCapable(s.storage) &&
+           !kModel.hasSecondPosition3Letter(s.storage) && !kModel.isPortableB(s.storage);
 }
 bool paBiasRxMode(const S& s) {
     return (kModel.isMobileE2(s.storage) || kModel.isMobileE3(s.storage)) && anyPaBias(s);
@@ -91,8 +93,8 @@ bool vco125(const S& s) { return spacing(s, 0); }
 bool vco20(const S& s) { return spacing(s, 1) && !earlyFamily(s); }
 bool vco25(const S& s) { return spacing(s, 2); }
 bool basebandOffsetUpdate(const S& s) {
-    return s.radioRead && !secondProcedure(s) && !kModel.isPortableE(s.storage) &&
-           !kModel.isPortableE2(s.storage) && !kModel.hasIcMarker(s.storage) && !kModel.isPortableG(s.storage);
+    return s.radioRead && !secondProcedure(s) && !kModel.isPortableE(s.storage) && !kModel.isPortableE2(s.storage) &&
+           !kModel.hasIcMarker(s.storage) && !kModel.isPortableG(s.storage);
 }
 
 using namespace command;
@@ -118,7 +120,8 @@ const std::array kCommands = {
     CommandInfo{kSquelch25, "Sq&uelch Attn 25KHz", "Perform Squelch tuning for 25 KHz Channel Spacing", squelch25},
     CommandInfo{kRssi, "RSS&I ", "Perform RSSI tuning for MPT Corvane radios", tunable<F::RssiThresholds>},
 
-    CommandInfo{kBatteryThreshold, "Batt&ery Threshold", "Battery Threshold tuning for Mobile radios.", tunable<F::BatteryThreshold>},
+    CommandInfo{kBatteryThreshold, "Batt&ery Threshold", "Battery Threshold tuning for Mobile radios.",
+                tunable<F::BatteryThreshold>},
     CommandInfo{kPaBiasHighPower, "&High Power", "Perform PA Bias High Voltage tuning", paBiasHighPower},
     CommandInfo{kPaBiasLowPower, "&Low Power", "Perform PA Bias Low Voltage tuning", paBiasLowPower},
     CommandInfo{kPaBiasRxMode, "&Rx Mode", "Perform PA Bias tuning in Rx Mode", paBiasRxMode},
@@ -127,7 +130,8 @@ const std::array kCommands = {
     CommandInfo{kReferenceOscillatorWarp, "&Reference Oscillator Warp", "Perform Reference Oscillator Warping",
                 tunable<F::ReferenceOscillator>},
     CommandInfo{kPaVoltageLimit, "P&A Voltage Limit", "PA Voltage Limit Auto Tuning", paVoltageLimit},
-    CommandInfo{kModulationBalance, "Mod. &Balance Attn.", "Perform Modulation Balance Attenuation tuning", tunable<F::ModulationBalance>},
+    CommandInfo{kModulationBalance, "Mod. &Balance Attn.", "Perform Modulation Balance Attenuation tuning",
+                tunable<F::ModulationBalance>},
     CommandInfo{kTransmitHighPower, "&High ", "Perform Transmit High Power tuning", transmitHighPower},
     CommandInfo{kTransmitLowPower, "&Low", "Perform Transmit Low Power tuning", transmitLowPower},
     CommandInfo{kVco125, "&VCO Attn. 12.5KHz", "Perform VCO Attenuation tuning for 12.5KHz Channel Spacing", vco125},

@@ -1,7 +1,7 @@
 #include "files/archiveLayout.h"
 
-#include "model/SoftpotCatalogue.h"
 #include "model/RF_Frequency.h"
+#include "model/SoftpotCatalogue.h"
 #include "model/radioIdentity.h"
 
 #include <initializer_list>

@@ -137,7 +137,8 @@ void previewFileModule::pointSection(const Section& section) {
     for (int point = 1; point <= kPoints; ++point) {
         const auto pointValue = static_cast<std::uint32_t>(value(0, pointEntry(receive, point)));
         if (pointValue != 0) {
-            out_ += frequencyText(pointValue) + kValueGap + formatText("%d", value(row.row, row.firstEntry + point - 1));
+            out_ +=
+                frequencyText(pointValue) + kValueGap + formatText("%d", value(row.row, row.firstEntry + point - 1));
         } else {
             const bool first = point == 1 && section.firstPlaceholder;
             out_ += first ? std::string(section.firstPlaceholder) : placeholder(point, "\t    ");
@@ -151,7 +152,8 @@ void previewFileModule::pointSection(const Section& section) {
 void previewFileModule::valueSection(const Section& section) {
     const SoftpotFamilyRow& row = catalogueRow(section.family);
     if (!sectionHead(section, row)) return;
-    out_ += frequencyText(tuningPointValue(row, storage_)) + kValueGap + formatText("%d", value(row.row, row.firstEntry));
+    out_ +=
+        frequencyText(tuningPointValue(row, storage_)) + kValueGap + formatText("%d", value(row.row, row.firstEntry));
     out_ += "\n";
     lineEnds(section.lineEnds);
 }
@@ -267,8 +269,9 @@ void previewFileModule::batteryThreshold() {
     }
     out_ += "**** BATTERY THRESHOLD ****\n\nTarget Voltage(V)\t \tDefault Value\n";
     const SoftpotFamilyRow& row = catalogueRow(F::BatteryThreshold);
-    out_ += formatText("%1.2f\t \t                   %d\n",
-                       value(identity::kBatteryRow, identity::kBatteryTargetEntry) * 0.1, value(row.row, row.firstEntry));
+    out_ +=
+        formatText("%1.2f\t \t                   %d\n",
+                   value(identity::kBatteryRow, identity::kBatteryTargetEntry) * 0.1, value(row.row, row.firstEntry));
     lineEnds(37);
 }
 

@@ -105,9 +105,8 @@ PosixCommunicationPort::PosixCommunicationPort(std::uint32_t portNumber, std::ui
     : PosixCommunicationPort(portNumber, deviceFor(portNumber), baudRate, parity, dataBits, stopBits, echoCheckSetting,
                              clock) {}
 
-PosixCommunicationPort::PosixCommunicationPort(const std::filesystem::path& device, std::uint32_t baudRate,
-                                               int parity, int dataBits, int stopBits, std::int32_t echoCheckSetting,
-                                               Clock& clock)
+PosixCommunicationPort::PosixCommunicationPort(const std::filesystem::path& device, std::uint32_t baudRate, int parity,
+                                               int dataBits, int stopBits, std::int32_t echoCheckSetting, Clock& clock)
     : PosixCommunicationPort(0, device, baudRate, parity, dataBits, stopBits, echoCheckSetting, clock) {}
 
 PosixCommunicationPort::PosixCommunicationPort(std::uint32_t portNumber, std::filesystem::path device,

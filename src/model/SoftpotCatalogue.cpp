@@ -134,7 +134,8 @@ std::uint32_t tuningPointValue(const SoftpotFamilyRow& row, const radioStorage& 
 
 int rangeHigh(const SoftpotFamilyRow& row, std::int32_t tuningProcedureVersion) {
     if (!row.range) return 0;
-    if (tuningProcedureVersion == radioStorage::kSecondTuningProcedure && row.range->highForSecondProcedure != 0) return row.range->highForSecondProcedure;
+    if (tuningProcedureVersion == radioStorage::kSecondTuningProcedure && row.range->highForSecondProcedure != 0)
+        return row.range->highForSecondProcedure;
     return row.range->high;
 }
 

@@ -50,7 +50,7 @@ void programPointByPoint(const SoftpotFamilyRow& row, radioStorage& storage, Enh
 
 bool allPointsWriteRule::allows(const radioStorage& storage) const {
     const bool restrictedSignalling = storage.isSupported(catalogueRow(SoftpotFamily::Select5).code) ||
-                                     storage.isSupported(catalogueRow(SoftpotFamily::Mpt1327).code);
+                                      storage.isSupported(catalogueRow(SoftpotFamily::Mpt1327).code);
     return !restrictedSignalling || codeplugByte_ > kLastRestrictedCodeplug;
 }
 

@@ -19,7 +19,8 @@ std::vector<messages::Message> readOutcomeMessages(const ReadOutcome& outcome, c
         case ReadOutcome::Kind::UnusableFrequencyPlan:
             return {messages::kFrequencyPlanInvalid};
         case ReadOutcome::Kind::PowerUpFailure:
-            if (outcome.powerUpStatus == kHardwareFailureStatus) return {messages::kPowerUpError, messages::kHardwareFailure};
+            if (outcome.powerUpStatus == kHardwareFailureStatus)
+                return {messages::kPowerUpError, messages::kHardwareFailure};
             return {messages::kPowerUpError};
     }
     return {};

@@ -20,7 +20,6 @@ namespace {
 
 using F = SoftpotFamily;
 
-
 // The codeplug byte that decides the all-points rule: address 2, one byte. A short read's
 // answer lands header first; its data start behind the opcode and the 3 address bytes.
 constexpr std::uint32_t kCodeplugAddress = 2;

@@ -125,7 +125,8 @@ void EnhancedZIRK::writeSoftpotBytes(std::uint8_t softpot, std::uint8_t mode, co
 void EnhancedZIRK::writeSoftpotRecorded(SupportFlags& storage, std::uint8_t softpot, std::uint8_t mode,
                                         std::uint32_t value, std::uint32_t width) {
     CommunicationPort& line = port();
-    ZIRKSoftpotWriteRequest(softpot, mode, value, width).transactRecord(line, storage, supportCode::kRecordedPowerCommit);
+    ZIRKSoftpotWriteRequest(softpot, mode, value, width)
+        .transactRecord(line, storage, supportCode::kRecordedPowerCommit);
 }
 
 void EnhancedZIRK::writeSoftpotBytesRecorded(SupportFlags& storage, std::uint8_t softpot, std::uint8_t mode,

@@ -21,8 +21,9 @@ using Place = std::pair<int, int>;
 
 // Storage places the archive deliberately leaves out.
 const std::set<Place> kNotArchived = {
-    {8, 3}, {8, 5},  // bias 2 and 3 at low power: archived at high power only
-    {16, 6},         // the RSSI calibration byte belongs to the radio
+    {8, 3},
+    {8, 5},   // bias 2 and 3 at low power: archived at high power only
+    {16, 6},  // the RSSI calibration byte belongs to the radio
 };
 
 std::map<Place, const ArchiveGroup*> archivedPlaces() {
@@ -75,8 +76,8 @@ radioStorage everythingSupported(std::int32_t tuningProcedure) {
 }
 
 TEST(CatalogueCoverage, EveryTitledFamilyHasItsSectionInTheReport) {
-    const std::string reports = previewFileModule(everythingSupported(1)).reportText() +
-                                previewFileModule(everythingSupported(2)).reportText();
+    const std::string reports =
+        previewFileModule(everythingSupported(1)).reportText() + previewFileModule(everythingSupported(2)).reportText();
     for (const SoftpotFamilyRow& row : softpotCatalogue()) {
         if (row.title.empty()) continue;
         EXPECT_NE(reports.find(row.title), std::string::npos) << row.title;

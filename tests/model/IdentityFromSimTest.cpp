@@ -22,7 +22,8 @@ namespace {
 
 std::vector<std::string> profileNames() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(testing::radioProfileFolder())) names.push_back(entry.path().stem().string());
+    for (const auto& entry : std::filesystem::directory_iterator(testing::radioProfileFolder()))
+        names.push_back(entry.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -74,12 +75,11 @@ TEST_P(IdentityFromSim, DecodesWhatTheRadioSays) {
     EXPECT_EQ(storage.value(identity::kKMRow, identity::kLowBandEntry), lowBand ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryProfile, IdentityFromSim, ::testing::ValuesIn(profileNames()),
-                         [](const auto& test) {
-                             std::string name = test.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryProfile, IdentityFromSim, ::testing::ValuesIn(profileNames()), [](const auto& test) {
+    std::string name = test.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
 
 }  // namespace
 }  // namespace vantrel

@@ -73,8 +73,10 @@ TEST(RadioProfile, ProfilesCoverEveryModelTest) {
     EXPECT_TRUE(covered([](const RadioProfile& p) {
         return p.identity.modelNumber.starts_with(modelPatternTable().basebandPrefix);
     }));
-    EXPECT_TRUE(matchesModelTest(ModelTest::SinglePointModel, loadRadioProfile(radioProfilePath("mobile-single-point.json")).identity.modelNumber));
-    EXPECT_TRUE(matchesModelTest(ModelTest::BasebandVariant, loadRadioProfile(radioProfilePath("mobile-bbo-codeplug.json")).identity.modelNumber));
+    EXPECT_TRUE(matchesModelTest(ModelTest::SinglePointModel,
+                                 loadRadioProfile(radioProfilePath("mobile-single-point.json")).identity.modelNumber));
+    EXPECT_TRUE(matchesModelTest(ModelTest::BasebandVariant,
+                                 loadRadioProfile(radioProfilePath("mobile-bbo-codeplug.json")).identity.modelNumber));
 }
 
 // A small valid profile; each case below breaks one item of it.

@@ -15,6 +15,8 @@ inline std::filesystem::path radioProfileFolder() {
 // A profile by file name ("portable-v1.json").
 inline std::filesystem::path radioProfilePath(const std::string& file) { return radioProfileFolder() / file; }
 
-inline sim::RadioProfile simulatedRadio(const std::string& file) { return sim::loadRadioProfile(radioProfilePath(file)); }
+inline sim::RadioProfile simulatedRadio(const std::string& file) {
+    return sim::loadRadioProfile(radioProfilePath(file));
+}
 
 }  // namespace vantrel::testing
