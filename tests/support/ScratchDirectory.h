@@ -1,12 +1,12 @@
 #pragma once
 
+#include <unistd.h>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 namespace vantrel::testing {
 
