@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,7 +91,7 @@ bool benchOne(const std::filesystem::path& profile) {
 
     const double wall0 = seconds(CLOCK_MONOTONIC);
     const double cpu0 = seconds(CLOCK_THREAD_CPUTIME_ID);
-    int result = -1;
+    std::optional<ReadOutcome> result;
     try {
         result = radioOperations().readRadio(storage, progress);
     } catch (const std::exception& e) {
@@ -99,7 +100,7 @@ bool benchOne(const std::filesystem::path& profile) {
     const double cpu = seconds(CLOCK_THREAD_CPUTIME_ID) - cpu0;
     const double wall = seconds(CLOCK_MONOTONIC) - wall0;
     link.stop();
-    if (result != radioOperations::kReadComplete) return false;
+    if (!result || !result->isComplete()) return false;
     std::printf("%-36s %3ld requests  wall %6.2f s  floor %6.2f s  ratio %.3f  host cpu %.2f %%\n",
                 profile.filename().c_str(), pauses.plain + pauses.verified, wall, pauses.floorSeconds(),
                 wall / pauses.floorSeconds(), 100.0 * cpu / wall);

@@ -5,9 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   nlohmann-json3-dev
   clang libclang-rt-dev
+  # The layout check and the static analysis of CI (scripts/check-format.sh, scripts/static-analysis.sh).
+  clang-format-14 clang-tidy-14
   # The desktop program, its offscreen tests, and a real X server for the demo and screenshots.
   qt6-base-dev fonts-liberation xvfb xauth
 )

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite.
+# Sets up, builds (compiler warnings are errors) and runs the whole test suite.
 #   scripts/test.sh              the normal build, in build/
 #   scripts/test.sh --sanitize   the address + undefined-behaviour build, in build-sanitize/
 set -euo pipefail
@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 "scripts/setup.sh"
 
 build=build
-options=()
+options=(-DVANTREL_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
   options+=(-DVANTREL_SANITIZE=ON -DVANTREL_BENCH=OFF)

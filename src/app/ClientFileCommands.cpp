@@ -5,25 +5,23 @@
 #include "app/StatusText.h"
 #include "app/TProgressWindow.h"
 #include "app/TVantrelMDIClient.h"
-#include "app/radioBackup.h"
+#include "files/radioBackup.h"
 #include "model/radioIdentity.h"
+#include "operations/ReadOutcome.h"
 #include "operations/radioProgramAll.h"
 #include "protocol/cominit.h"
 
 #include <QApplication>
 
-#include <chrono>
-#include <cstdio>
+#include <iostream>
 #include <system_error>
+#include <vector>
 
 namespace vantrel {
 
 namespace {
 
 using messages::Message;
-
-constexpr std::int32_t kFirstProcedure = 1;
-constexpr std::int32_t kSecondProcedure = 2;
 
 // The hourglass over the main window for the length of a radio command, whichever way it ends.
 // It is taken away before any message box, which waits for the technician and not the radio.
@@ -134,9 +132,9 @@ void TVantrelMDIClient::readRadioCommand() {
     TProgressWindow& progress = openProgress(messages::kReadingTitle);
     WaitCursor wait(window());
 
-    int result = 0;
+    ReadOutcome outcome;
     try {
-        result = operations_.readRadio(storage_, progress);
+        outcome = operations_.readRadio(storage_, progress);
     } catch (...) {
         markIdentityInvalid(storage_);
         finishProgress();
@@ -146,42 +144,30 @@ void TVantrelMDIClient::readRadioCommand() {
         radioRead_ = archiveLoaded_ = false;
         return;
     }
-    // A radio that powered up with status 2 returns the same number as an unusable plan; only
-    // the latter has read anything into the image.
-    const bool powerUpFailed = operations_.powerUpFailure().has_value();
-    if (result == radioOperations::kUnusableFrequencyPlan && !powerUpFailed) {
+    const std::vector<Message> said = readOutcomeMessages(outcome, storage_);
+    if (outcome.kind == ReadOutcome::Kind::UnusableFrequencyPlan) {
         markIdentityInvalid(storage_);
         finishProgress();
         wait.restore();
-        show(messages::kFrequencyPlanInvalid, MessageIcon::Exclamation);
+        for (const Message& message : said) show(message, MessageIcon::Exclamation);
         setStatusText(identityStatusText(storage_));
         radioRead_ = archiveLoaded_ = false;
         return;
     }
     finishProgress();
     wait.restore();
-    if (result != radioOperations::kReadComplete) {
-        show(messages::kPowerUpError, MessageIcon::Exclamation);
-        if (result == messages::kHardwareFailureStatus) show(messages::kHardwareFailure, MessageIcon::Exclamation);
+    if (!outcome.isComplete()) {
+        for (const Message& message : said) show(message, MessageIcon::Exclamation);
         return;
     }
     radioRead_ = true;
     backUpReadRadio();
-    show(messages::kRadioRead, MessageIcon::Information);
-    const std::int32_t version = storage_.tuningProcedureVersion();
-    tuningAllowed_ = version == kFirstProcedure || version == kSecondProcedure;
-    if (!tuningAllowed_) show(messages::kNotSuitableForTuning, MessageIcon::Information);
+    for (const Message& message : said) show(message, MessageIcon::Information);
+    tuningAllowed_ = storage_.hasTunableProcedure();
     setStatusText(identityStatusText(storage_));
 }
 
-// Without a dialog: a backup that could not be written must not hold up the technician, who
-// still has the radio and the image in memory.
-void TVantrelMDIClient::backUpReadRadio() {
-    if (!saveBackup(archive_, storage_, folder_, std::chrono::system_clock::now())) {
-        std::fprintf(stderr, "vantrel: the backup of the radio read could not be written under %s\n",
-                     (folder_ / kBackupFolderName).c_str());
-    }
-}
+void TVantrelMDIClient::backUpReadRadio() { keepBackup(archive_, storage_, folder_, std::cerr); }
 
 void TVantrelMDIClient::programAllCommand() {
     enterProgramFolder();

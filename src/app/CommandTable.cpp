@@ -1,6 +1,7 @@
 #include "app/CommandTable.h"
 
 #include "app/CommandIds.h"
+#include "model/SoftpotCatalogue.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 #include "model/radiomodel.h"
@@ -14,12 +15,12 @@ namespace {
 
 using S = CommandState;
 
-constexpr int kSecondProcedure = 2;
+using F = SoftpotFamily;
 
 const radiomodel kModel{};
 
-bool supported(const S& s, int code) { return s.storage.isSupported(code); }
-std::int32_t version(const S& s) { return s.storage.tuningProcedureVersion(); }
+bool supported(const S& s, F family) { return s.storage.isSupported(catalogueRow(family).code); }
+bool secondProcedure(const S& s) { return s.storage.usesSecondTuningProcedure(); }
 bool spacing(const S& s, int bit) {
     return (s.storage.value(identity::kPlanRow, identity::kChannelSpacingMaskEntry) >> bit) & 1;
 }
@@ -33,12 +34,14 @@ bool earlyFamily(const S& s) {
     return kModel.isPortableA(s.storage) || kModel.isMobileA(s.storage) || kModel.isPortableB(s.storage) ||
            kModel.isMobileB(s.storage);
 }
-bool anyPaBias(const S& s) { return supported(s, 8) || supported(s, 17) || supported(s, 18); }
+bool anyPaBias(const S& s) {
+    return supported(s, F::PaBiasHigh) || supported(s, F::PaBias2High) || supported(s, F::PaBias3High);
+}
 
 // The usual rule of a tuning screen: the family is there, an image is present and may be tuned.
-template <int Code>
+template <F Family>
 bool tunable(const S& s) {
-    return supported(s, Code) && s.tuningAllowed && s.dataPresent();
+    return supported(s, Family) && s.tuningAllowed && s.dataPresent();
 }
 
 bool always(const S&) { return true; }
@@ -47,8 +50,8 @@ bool noScreenOpen(const S& s) { return s.openScreenKind == 0; }
 bool dataPresent(const S& s) { return s.dataPresent(); }
 bool radioRead(const S& s) { return s.radioRead; }
 
-bool frontEndFilter(const S& s) { return tunable<10>(s) && !earlyFamily(s); }
-bool ratedVolumeCarrierSquelch(const S& s) { return supported(s, 12); }
+bool frontEndFilter(const S& s) { return tunable<F::FrontEndFilter>(s) && !earlyFamily(s); }
+bool ratedVolumeCarrierSquelch(const S& s) { return supported(s, F::RatedVolume); }
 bool ratedVolumeSollen(const S& s) { return kModel.isSollenCapable(s.storage); }
 bool squelch125(const S& s) { return spacing(s, 0) && !kModel.inModelListC(s.storage); }
 bool squelch20(const S& s) { return spacing(s, 1) && !earlyFamily(s) && !kModel.inModelListB(s.storage); }
@@ -59,39 +62,39 @@ bool paBiasHighPower(const S& s) {
            !kModel.isMobileE3(s.storage);
 }
 bool paBiasLowPower(const S& s) {
-    return supported(s, 9) && !kModel.isSollenCapable(s.storage) && !kModel.hasSecondPosition3Letter(s.storage) &&
-           !kModel.isPortableB(s.storage);
+    return supported(s, F::PaBiasLow) && !kModel.isSollenCapable(s.storage) &&
+           !kModel.hasSecondPosition3Letter(s.storage) && !kModel.isPortableB(s.storage);
 }
 bool paBiasRxMode(const S& s) {
     return (kModel.isMobileE2(s.storage) || kModel.isMobileE3(s.storage)) && anyPaBias(s);
 }
 bool dac(const S& s) {
-    const bool lowBandMobile = supported(s, 16) && s.tuningAllowed && lowBandMarker(s) == 1 &&
-                               !kModel.isMobileE(s.storage) && version(s) == kSecondProcedure && s.dataPresent();
+    const bool lowBandMobile = supported(s, F::KandM) && s.tuningAllowed && lowBandMarker(s) == 1 &&
+                               !kModel.isMobileE(s.storage) && secondProcedure(s) && s.dataPresent();
     return lowBandMobile || kModel.isMobileA(s.storage) || kModel.isMobileB(s.storage);
 }
 bool kAndMTuning(const S& s) {
     // A low-band E mobile is tuned through the DAC screen until its DAC marker is set.
     const bool dacFirst = dacScreenMarker(s) == 0 && lowBandMarker(s) != 0 && kModel.isMobileE(s.storage);
-    return supported(s, 16) && s.tuningAllowed && version(s) == kSecondProcedure && s.dataPresent() && !dacFirst;
+    return supported(s, F::KandM) && s.tuningAllowed && secondProcedure(s) && s.dataPresent() && !dacFirst;
 }
 bool paVoltageLimit(const S& s) {
-    return (supported(s, 25) && s.tuningAllowed && version(s) == kSecondProcedure && s.dataPresent()) ||
+    return (supported(s, F::PaVoltageLimit) && s.tuningAllowed && secondProcedure(s) && s.dataPresent()) ||
            kModel.isMobileA(s.storage);
 }
 bool transmitHighPower(const S& s) {
-    return tunable<3>(s) && version(s) != kSecondProcedure && !kModel.isSinglePointModel(s.storage) &&
+    return tunable<F::TransmitHighPower>(s) && !secondProcedure(s) && !kModel.isSinglePointModel(s.storage) &&
            !kModel.inModelListA(s.storage) && !kModel.inModelListB(s.storage) && !kModel.inModelListC(s.storage);
 }
 bool transmitLowPower(const S& s) {
-    return tunable<3>(s) && version(s) != kSecondProcedure && !kModel.isPortableE2(s.storage);
+    return tunable<F::TransmitHighPower>(s) && !secondProcedure(s) && !kModel.isPortableE2(s.storage);
 }
 bool vco125(const S& s) { return spacing(s, 0); }
 bool vco20(const S& s) { return spacing(s, 1) && !earlyFamily(s); }
 bool vco25(const S& s) { return spacing(s, 2); }
 bool basebandOffsetUpdate(const S& s) {
-    return s.radioRead && version(s) != kSecondProcedure && !kModel.isPortableE(s.storage) &&
-           !kModel.isPortableE2(s.storage) && !kModel.hasIcMarker(s.storage) && !kModel.isPortableG(s.storage);
+    return s.radioRead && !secondProcedure(s) && !kModel.isPortableE(s.storage) && !kModel.isPortableE2(s.storage) &&
+           !kModel.hasIcMarker(s.storage) && !kModel.isPortableG(s.storage);
 }
 
 using namespace command;
@@ -115,31 +118,33 @@ const std::array kCommands = {
     CommandInfo{kSquelch125, "&Squelch Attn.12.5KHz", "Perform Squelch tuning for 12.5KHz Channel Spacing", squelch125},
     CommandInfo{kSquelch20, "S&quelch Attn. 20KHz", "Perform Squelch tuning for 20KHz Channel Spacing", squelch20},
     CommandInfo{kSquelch25, "Sq&uelch Attn 25KHz", "Perform Squelch tuning for 25 KHz Channel Spacing", squelch25},
-    CommandInfo{kRssi, "RSS&I ", "Perform RSSI tuning for MPT Corvane radios", tunable<15>},
+    CommandInfo{kRssi, "RSS&I ", "Perform RSSI tuning for MPT Corvane radios", tunable<F::RssiThresholds>},
 
-    CommandInfo{kBatteryThreshold, "Batt&ery Threshold", "Battery Threshold tuning for Mobile radios.", tunable<19>},
+    CommandInfo{kBatteryThreshold, "Batt&ery Threshold", "Battery Threshold tuning for Mobile radios.",
+                tunable<F::BatteryThreshold>},
     CommandInfo{kPaBiasHighPower, "&High Power", "Perform PA Bias High Voltage tuning", paBiasHighPower},
     CommandInfo{kPaBiasLowPower, "&Low Power", "Perform PA Bias Low Voltage tuning", paBiasLowPower},
     CommandInfo{kPaBiasRxMode, "&Rx Mode", "Perform PA Bias tuning in Rx Mode", paBiasRxMode},
     CommandInfo{kDac, "&DAC", nullptr, dac},
     CommandInfo{kKandMTuning, "&K and M Tuning", "K & M tuning method for mobile radios.", kAndMTuning},
     CommandInfo{kReferenceOscillatorWarp, "&Reference Oscillator Warp", "Perform Reference Oscillator Warping",
-                tunable<2>},
+                tunable<F::ReferenceOscillator>},
     CommandInfo{kPaVoltageLimit, "P&A Voltage Limit", "PA Voltage Limit Auto Tuning", paVoltageLimit},
-    CommandInfo{kModulationBalance, "Mod. &Balance Attn.", "Perform Modulation Balance Attenuation tuning", tunable<4>},
+    CommandInfo{kModulationBalance, "Mod. &Balance Attn.", "Perform Modulation Balance Attenuation tuning",
+                tunable<F::ModulationBalance>},
     CommandInfo{kTransmitHighPower, "&High ", "Perform Transmit High Power tuning", transmitHighPower},
     CommandInfo{kTransmitLowPower, "&Low", "Perform Transmit Low Power tuning", transmitLowPower},
     CommandInfo{kVco125, "&VCO Attn. 12.5KHz", "Perform VCO Attenuation tuning for 12.5KHz Channel Spacing", vco125},
     CommandInfo{kVco20, "VCO &Attn. 20KHz", "Perform VCO Attenuation tuning for 20KHz Channel Spacing", vco20},
     CommandInfo{kVco25, "VCO Att&n. 25KHz", "Perform VCO Attenuation tuning for 25KHz Channel Spacing", vco25},
-    CommandInfo{kDtmf, "&DTMF Deviation", "Perform tuning for DTMF deviation", tunable<6>},
-    CommandInfo{kDalmor, "&Dalmor Signalling", "Perform tuning for Dalmor Signalling deviation", tunable<7>},
+    CommandInfo{kDtmf, "&DTMF Deviation", "Perform tuning for DTMF deviation", tunable<F::Dtmf>},
+    CommandInfo{kDalmor, "&Dalmor Signalling", "Perform tuning for Dalmor Signalling deviation", tunable<F::Dalmor>},
     CommandInfo{kHighSpeedTrunking, "&High Speed Trunking Signalling",
-                "Perform High Speed Deviation tuning Zentar Corvane radios", tunable<22>},
+                "Perform High Speed Deviation tuning Zentar Corvane radios", tunable<F::HighSpeedTrunking>},
     CommandInfo{kSelect5, "&Select 5 Signalling", "Perform Select 5 Deviation tuning for MPT Corvane radios",
-                tunable<13>},
+                tunable<F::Select5>},
     CommandInfo{kMpt1327, "MPT1327 Si&gnalling ", "Perform MPT 1327 Signalling Deviation tuning for MPT Corvane radios",
-                tunable<14>},
+                tunable<F::Mpt1327>},
 
     CommandInfo{kCommunicationSettings, "&Communication Settings", "Select COM port", always},
 

@@ -188,8 +188,8 @@ void TVantrelMDIClient::dropEvent(QDropEvent* event) {
     if (takeDroppedFiles(event->mimeData())) event->acceptProposedAction();
 }
 
-bool TVantrelMDIClient::takeDroppedFiles(const QMimeData* data) {
-    const std::vector<std::string> archives = droppedArchives(data);
+bool TVantrelMDIClient::takeDroppedFiles(const QMimeData* dropped) {
+    const std::vector<std::string> archives = droppedArchives(dropped);
     for (const std::string& path : archives) {
         if (dropListener_) dropListener_(path);
     }

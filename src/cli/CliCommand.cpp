@@ -4,11 +4,14 @@
 #include "cli/CliPortOpener.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
+#include "files/radioBackup.h"
 #include "link/CommunicationError.h"
+#include "link/ProgramDirectory.h"
 #include "model/RF_Frequency.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
+#include "operations/ReadOutcome.h"
 #include "operations/commandMessages.h"
 #include "operations/radioOperations.h"
 #include "operations/radioProgramAll.h"
@@ -66,9 +69,9 @@ int readCommand(const CliOptions& options, std::ostream& err) {
     radioStorage storage;
     StreamProgress progress(err);
     radioOperations operations;
-    int result = 0;
+    ReadOutcome outcome;
     try {
-        result = operations.readRadio(storage, progress);
+        outcome = operations.readRadio(storage, progress);
     } catch (const PortInUseError&) {
         say(err, messages::kPortInUse);
         return kRefused;
@@ -76,19 +79,11 @@ int readCommand(const CliOptions& options, std::ostream& err) {
         say(err, messages::kReadFailed);
         return kRefused;
     }
-    if (result == radioOperations::kUnusableFrequencyPlan && !operations.powerUpFailure()) {
-        say(err, messages::kFrequencyPlanInvalid);
-        return kRefused;
-    }
-    if (result != radioOperations::kReadComplete) {
-        say(err, messages::kPowerUpError);
-        if (result == messages::kHardwareFailureStatus) say(err, messages::kHardwareFailure);
-        return kRefused;
-    }
-    say(err, messages::kRadioRead);
-    const int version = storage.tuningProcedureVersion();
-    if (version != 1 && version != 2) say(err, messages::kNotSuitableForTuning);
-    if (!archiveModule(options).saveArchive(*options.output, storage)) {
+    for (const messages::Message& message : readOutcomeMessages(outcome, storage)) say(err, message);
+    if (!outcome.isComplete()) return kRefused;
+    fileModule archive = archiveModule(options);
+    keepBackup(archive, storage, programDirectory(), err);
+    if (!archive.saveArchive(*options.output, storage)) {
         say(err, messages::kArchiveNotSaved);
         return kRefused;
     }

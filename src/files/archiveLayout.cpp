@@ -1,104 +1,130 @@
 #include "files/archiveLayout.h"
 
-#include <array>
+#include "model/RF_Frequency.h"
+#include "model/SoftpotCatalogue.h"
+#include "model/radioIdentity.h"
+
+#include <initializer_list>
+#include <stdexcept>
+#include <vector>
 
 namespace vantrel {
 
 namespace {
 
-// Seven consecutive entries of one row, the usual shape of a per-point family.
-template <std::size_t N>
-constexpr std::array<StoragePlace, N> run(int row, int firstEntry) {
-    std::array<StoragePlace, N> places{};
-    for (std::size_t i = 0; i < N; ++i) places[i] = {row, firstEntry + static_cast<int>(i)};
-    return places;
+using F = SoftpotFamily;
+
+// Consecutive entries of one row.
+void appendRun(std::vector<StoragePlace>& places, int row, int firstEntry, int count) {
+    for (int i = 0; i < count; ++i) places.push_back({row, firstEntry + i});
 }
 
-template <std::size_t A, std::size_t B>
-constexpr std::array<StoragePlace, A + B> join(const std::array<StoragePlace, A>& a,
-                                               const std::array<StoragePlace, B>& b) {
-    std::array<StoragePlace, A + B> places{};
-    for (std::size_t i = 0; i < A; ++i) places[i] = a[i];
-    for (std::size_t i = 0; i < B; ++i) places[A + i] = b[i];
-    return places;
+// Every storage place of a family, or its first `count`.
+void appendFamily(std::vector<StoragePlace>& places, F family, int count = -1) {
+    const SoftpotFamilyRow& row = catalogueRow(family);
+    appendRun(places, row.row, row.firstEntry, count < 0 ? row.entryCount : count);
 }
 
-constexpr auto kBandBase = run<1>(0, 7);
-constexpr auto kTxPoints = run<7>(0, 0);
-constexpr auto kRxPoints = run<7>(0, 14);
-constexpr auto kRefOsc = run<1>(2, 0);
-constexpr auto kTxPower = run<14>(3, 0);  // high power F1..F7, then low power F1..F7
-constexpr auto kModBalance = run<7>(4, 14);
-// VCO attenuation: the 25 kHz points first, then the rows holding the 20 and 12.5 kHz values.
-constexpr auto kVco = join(join(run<7>(5, 14), run<7>(5, 7)), run<7>(5, 0));
-constexpr auto kDtmf = run<1>(6, 0);
-constexpr auto kPaBiasHigh = run<1>(8, 0);
-constexpr auto kPaBiasLow = run<1>(8, 1);
-constexpr auto kDalmor = run<1>(7, 0);
-constexpr auto kFrontEnd = run<7>(10, 0);
-// Auto squelch: 25 kHz, 20 kHz, then 12.5 kHz.
-constexpr auto kSquelch = join(join(run<7>(11, 14), run<7>(11, 7)), run<7>(11, 0));
-constexpr auto kRatedVolume = run<2>(12, 0);  // carrier squelch, Sollen
-constexpr auto kTempComp = run<4>(0, 9);
-constexpr auto kChannelSpacing = run<1>(0, 13);
-constexpr auto kSelect5 = run<1>(14, 0);
-constexpr auto kMpt = run<1>(15, 0);
-constexpr auto kRssi = run<6>(16, 0);
-constexpr auto kDac = run<2>(17, 14);
-constexpr auto kKAndM = run<14>(17, 0);
-constexpr auto kPaBias2 = run<1>(8, 2);
-constexpr auto kPaBias3 = run<1>(8, 4);
-constexpr std::array<StoragePlace, 2> kBattery{{{18, 1}, {18, 0}}};  // value, then target voltage
-constexpr auto kTrunking = run<1>(19, 0);
-constexpr auto kPaVoltage = run<7>(20, 0);
-constexpr auto kSoftpot28 = run<7>(21, 0);
+// The seven entries of a family's row that end at its single value. The archive keeps these
+// whole runs for the VCO attenuation values measured at one point.
+void appendRunEndingAt(std::vector<StoragePlace>& places, F family) {
+    const SoftpotFamilyRow& row = catalogueRow(family);
+    appendRun(places, row.row, row.firstEntry - (kPointCount - 1), kPointCount);
+}
 
-constexpr ArchiveGroup kGroups[] = {
-    {Presence::Always, 0, 33, kBandBase},
-    {Presence::Always, 0, 33, kTxPoints},
-    {Presence::Always, 0, 33, kRxPoints},
-    {Presence::Marker, 2, 33, kRefOsc},
-    {Presence::Marker, 3, 33, kTxPower},
-    {Presence::Marker, 4, 33, kModBalance},
-    {Presence::Marker, 5, 33, kVco},
-    {Presence::Marker, 6, 33, kDtmf},
-    {Presence::Marker, 8, 33, kPaBiasHigh},
-    {Presence::Marker, 9, 33, kPaBiasLow},
-    {Presence::Marker, 7, 33, kDalmor},
-    {Presence::Marker, 10, 33, kFrontEnd},
-    {Presence::Marker, 11, 33, kSquelch},
-    {Presence::Marker, 12, 33, kRatedVolume},
-    {Presence::Always, 0, 33, kTempComp},
-    {Presence::Always, 0, 33, kChannelSpacing},
-    {Presence::Marker, 13, 33, kSelect5},
-    {Presence::Marker, 14, 33, kMpt},
-    {Presence::Marker, 15, 33, kRssi},
-    {Presence::WithKAndM, 0, 33, kDac},
-    {Presence::Marker, ArchiveLayout::kKAndMCode, 34, kKAndM},
-    {Presence::Marker, 17, 34, kPaBias2},
-    {Presence::Marker, 18, 34, kPaBias3},
-    {Presence::Marker, 19, 34, kBattery},
-    {Presence::Marker, 22, 35, kTrunking},
-    {Presence::Marker, 25, 35, kPaVoltage},
-    {Presence::Marker, 26, 35, kSoftpot28},
-};
-
-constexpr std::size_t fieldTotal() {
-    std::size_t total = 0;
-    std::uint8_t version = 0;
-    for (const auto& group : kGroups) {
-        total += group.places.size();
-        // Fields are located by counting from the start, so a version's fields must all come
-        // before those of any later version.
-        if (group.minVersion < version) return 0;
-        version = group.minVersion;
+// The archive's groups in file order, with the places of each, built once from the catalogue.
+class Layout {
+public:
+    Layout() {
+        using identity::kPlanRow;
+        constexpr std::uint8_t kFirst = 33;  // the oldest archive version we read
+        always(kFirst, [](auto& p) { appendRun(p, kPlanRow, identity::kBandBaseEntry, 1); });
+        always(kFirst, [](auto& p) { appendRun(p, kPlanRow, RF_Frequency::transmitEntry(1), kPointCount); });
+        always(kFirst, [](auto& p) { appendRun(p, kPlanRow, RF_Frequency::receiveEntry(1), kPointCount); });
+        families(kFirst, {F::ReferenceOscillator});
+        families(kFirst, {F::TransmitHighPower, F::TransmitLowPower});
+        families(kFirst, {F::ModulationBalance});
+        marked(kFirst, F::VcoAttenuation25, [](auto& p) {
+            appendFamily(p, F::VcoAttenuation25);
+            appendRunEndingAt(p, F::VcoAttenuation20);
+            appendRunEndingAt(p, F::VcoAttenuation125);
+        });
+        families(kFirst, {F::Dtmf});
+        families(kFirst, {F::PaBiasHigh});
+        families(kFirst, {F::PaBiasLow});
+        families(kFirst, {F::Dalmor});
+        families(kFirst, {F::FrontEndFilter});
+        families(kFirst, {F::AutoSquelch25, F::AutoSquelch20, F::AutoSquelch125});
+        families(kFirst, {F::RatedVolume, F::RatedVolumeSollen});
+        always(kFirst, [](auto& p) { appendRun(p, kPlanRow, identity::kTempCompEntry, 4); });
+        always(kFirst, [](auto& p) { appendRun(p, kPlanRow, identity::kChannelSpacingMaskEntry, 1); });
+        families(kFirst, {F::Select5});
+        families(kFirst, {F::Mpt1327});
+        // The thresholds and their levels; the calibration byte is the radio's own.
+        marked(kFirst, F::RssiThresholds, [](auto& p) { appendFamily(p, F::RssiThresholds, 6); });
+        group(Presence::WithKAndM, supportCode::kNone, kFirst, [](auto& p) { appendFamily(p, F::Dac); });
+        families(34, {F::KandM});
+        // Bias 2 and 3 are archived at high power only.
+        families(34, {F::PaBias2High});
+        families(34, {F::PaBias3High});
+        marked(34, F::BatteryThreshold, [](auto& p) {
+            appendFamily(p, F::BatteryThreshold);
+            appendRun(p, identity::kBatteryRow, identity::kBatteryTargetEntry, 1);
+        });
+        families(35, {F::HighSpeedTrunking});
+        families(35, {F::PaVoltageLimit});
+        families(35, {F::Softpot28});
+        check();
     }
-    return total;
-}
-static_assert(fieldTotal() == ArchiveLayout::kFieldCount, "the archive carries 140 fields, versions in order");
+
+    std::span<const ArchiveGroup> groups() const { return groups_; }
+
+private:
+    template <typename Fill>
+    void group(Presence presence, int code, std::uint8_t minVersion, Fill fill) {
+        places_.emplace_back();
+        fill(places_.back());
+        groups_.push_back({presence, code, minVersion, {}});
+    }
+    template <typename Fill>
+    void always(std::uint8_t minVersion, Fill fill) {
+        group(Presence::Always, supportCode::kNone, minVersion, fill);
+    }
+    template <typename Fill>
+    void marked(std::uint8_t minVersion, F family, Fill fill) {
+        group(Presence::Marker, catalogueRow(family).code, minVersion, fill);
+    }
+    // Whole families under the marker of the first.
+    void families(std::uint8_t minVersion, std::initializer_list<F> list) {
+        marked(minVersion, *list.begin(), [&](auto& p) {
+            for (const F family : list) appendFamily(p, family);
+        });
+    }
+
+    // The spans are taken once every group is in, so no growth can move what they point at.
+    // Fields are located by counting from the start, so a version's fields must all come before
+    // those of any later version.
+    void check() {
+        std::size_t total = 0;
+        std::uint8_t version = 0;
+        for (std::size_t i = 0; i < groups_.size(); ++i) {
+            groups_[i].places = places_[i];
+            total += places_[i].size();
+            if (groups_[i].minVersion < version) throw std::logic_error("archive groups out of version order");
+            version = groups_[i].minVersion;
+        }
+        if (total != ArchiveLayout::kFieldCount) throw std::logic_error("the archive carries 140 fields");
+    }
+
+    std::vector<std::vector<StoragePlace>> places_;
+    std::vector<ArchiveGroup> groups_;
+};
 
 }  // namespace
 
-std::span<const ArchiveGroup> archiveGroups() { return kGroups; }
+std::span<const ArchiveGroup> archiveGroups() {
+    static const Layout layout;
+    return layout.groups();
+}
 
 }  // namespace vantrel

@@ -30,12 +30,12 @@ struct ArchiveGroup {
 struct ArchiveLayout {
     static constexpr std::size_t kFieldCount = 140;
     static constexpr std::int32_t kAbsent = 4095;
-    static constexpr int kKAndMCode = 16;
     // Archives of this version or below come from a tuner whose layout we do not read.
     static constexpr std::uint8_t kLastIncompatibleVersion = 32;
 };
 
-// The 140 value fields of an archive as groups, in file order.
+// The 140 value fields of an archive as groups, in file order. The storage places and support
+// codes are the catalogue's; only the order and the grouping are the archive's own.
 std::span<const ArchiveGroup> archiveGroups();
 
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include "files/archiveCodec.h"
 #include "files/fileBytes.h"
+#include "model/SoftpotCatalogue.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 
@@ -34,7 +35,7 @@ void storeFields(const ArchiveFields& fields, radioStorage& storage) {
         }
         first += group.places.size();
     }
-    if (!storage.isSupported(ArchiveLayout::kKAndMCode)) return;
+    if (!storage.isSupported(catalogueRow(SoftpotFamily::KandM).code)) return;
     first = 0;
     for (const ArchiveGroup& group : archiveGroups()) {
         if (group.presence == Presence::WithKAndM) storeGroup(group, fields, first, storage);
@@ -42,8 +43,6 @@ void storeFields(const ArchiveFields& fields, radioStorage& storage) {
     }
     updateLowBandMarker(storage);
 }
-
-bool isTunableVersion(int version) { return version == 1 || version == 2; }
 
 }  // namespace
 
@@ -77,7 +76,7 @@ ArchiveLoadResult fileModule::loadArchiveData(std::string_view data, radioStorag
     if (!archive.signatureFound || !archive.identityComplete) return ArchiveLoadResult::NotAnArchive;
 
     const bool compatible = archive.version > ArchiveLayout::kLastIncompatibleVersion;
-    const bool tunable = isTunableVersion(archive.tuningProcedureVersion);
+    const bool tunable = radioStorage::isTunableProcedure(archive.tuningProcedureVersion);
     // A damaged body (cut short, not numbers) is found before anything is stored, so such a
     // file cannot leave a half-loaded radio image behind.
     if (compatible && tunable && !archive.fields) return ArchiveLoadResult::NotAnArchive;

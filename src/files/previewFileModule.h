@@ -8,14 +8,7 @@
 namespace vantrel {
 
 class radioStorage;
-
-// The two transmit powers the report shows for one K and M point, in watts, kept in single
-// precision as they are printed.
-struct KAndMPower {
-    float p1;
-    float p2;
-};
-KAndMPower kAndMPower(int k, int m, int dac1, int dac2, bool mobileE);
+struct SoftpotFamilyRow;
 
 // Writes the softpot report: identity, every receive family, then every transmit family,
 // each with its softpot range and its values per frequency point. Print and preview show it.
@@ -30,15 +23,16 @@ public:
     // The whole report text.
     std::string reportText();
 
-    struct PointSection;
-    struct ValueSection;
+    struct Section;
 
 private:
     void header();
     void receiveParameters();
     void transmitParameters();
-    void pointSection(const PointSection& section);
-    void valueSection(const ValueSection& section);
+    void pointSection(const Section& section);
+    void valueSection(const Section& section);
+    bool sectionHead(const Section& section, const SoftpotFamilyRow& row);
+    std::string rangeText(const SoftpotFamilyRow& row) const;
     void unsupportedSection(const char* title, int lineEnds);
     void rssiThresholds();
     void dacSoftpots();

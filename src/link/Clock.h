@@ -5,7 +5,7 @@
 namespace vantrel {
 
 // The time seam of the link. Every wait and pause goes through a clock: a 32-bit millisecond
-// counter that wraps like the tick counter of the original platform, and a sleep. Tests use
+// tick counter that wraps after about 49.7 days, and a sleep. Tests use
 // a virtual clock whose time moves only when the code sleeps.
 class Clock {
 public:

@@ -20,8 +20,8 @@ constexpr int kOne = 0, kOneAndHalf = 1, kTwo = 2;
 // port's clock.
 class CommunicationPort : public CommunicationInterface {
 public:
-    explicit CommunicationPort(std::int32_t echoCheck, Clock& clock = systemClock())
-        : echoCheck(echoCheck), clock_(clock) {}
+    explicit CommunicationPort(std::int32_t echoCheckSetting, Clock& clock = systemClock())
+        : echoCheck(echoCheckSetting), clock_(clock) {}
 
     virtual std::uint32_t portNumber() = 0;
     virtual void configure(std::uint32_t baudRate, int parity, int dataBits, int stopBits) = 0;

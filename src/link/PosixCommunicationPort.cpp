@@ -93,7 +93,7 @@ void PosixCommunicationPort::Descriptor::claimExclusively() {
 
 std::filesystem::path PosixCommunicationPort::deviceFor(std::uint32_t portNumber) {
     if (portNumber == 0) return {};
-    const std::filesystem::path link = programDirectory() / ("com" + std::to_string(portNumber));
+    std::filesystem::path link = programDirectory() / ("com" + std::to_string(portNumber));
     std::error_code error;
     const auto type = std::filesystem::symlink_status(link, error).type();
     if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none) return link;
@@ -101,19 +101,18 @@ std::filesystem::path PosixCommunicationPort::deviceFor(std::uint32_t portNumber
 }
 
 PosixCommunicationPort::PosixCommunicationPort(std::uint32_t portNumber, std::uint32_t baudRate, int parity,
-                                               int dataBits, int stopBits, std::int32_t echoCheck, Clock& clock)
-    : PosixCommunicationPort(portNumber, deviceFor(portNumber), baudRate, parity, dataBits, stopBits, echoCheck,
+                                               int dataBits, int stopBits, std::int32_t echoCheckSetting, Clock& clock)
+    : PosixCommunicationPort(portNumber, deviceFor(portNumber), baudRate, parity, dataBits, stopBits, echoCheckSetting,
                              clock) {}
 
-PosixCommunicationPort::PosixCommunicationPort(const std::filesystem::path& device, std::uint32_t baudRate,
-                                               int parity, int dataBits, int stopBits, std::int32_t echoCheck,
-                                               Clock& clock)
-    : PosixCommunicationPort(0, device, baudRate, parity, dataBits, stopBits, echoCheck, clock) {}
+PosixCommunicationPort::PosixCommunicationPort(const std::filesystem::path& device, std::uint32_t baudRate, int parity,
+                                               int dataBits, int stopBits, std::int32_t echoCheckSetting, Clock& clock)
+    : PosixCommunicationPort(0, device, baudRate, parity, dataBits, stopBits, echoCheckSetting, clock) {}
 
 PosixCommunicationPort::PosixCommunicationPort(std::uint32_t portNumber, std::filesystem::path device,
                                                std::uint32_t baudRate, int parity, int dataBits, int stopBits,
-                                               std::int32_t echoCheck, Clock& clock)
-    : SerialPortBase(portNumber, echoCheck, clock), device_(std::move(device)) {
+                                               std::int32_t echoCheckSetting, Clock& clock)
+    : SerialPortBase(portNumber, echoCheckSetting, clock), device_(std::move(device)) {
     openExclusively();
     configure(baudRate, parity, dataBits, stopBits);
 }

@@ -17,10 +17,10 @@ namespace vantrel {
 class PosixCommunicationPort : public SerialPortBase {
 public:
     PosixCommunicationPort(std::uint32_t portNumber, std::uint32_t baudRate, int parity, int dataBits, int stopBits,
-                           std::int32_t echoCheck, Clock& clock = systemClock());
+                           std::int32_t echoCheckSetting, Clock& clock = systemClock());
     // Opens a device named directly; its port number is 0.
     PosixCommunicationPort(const std::filesystem::path& device, std::uint32_t baudRate, int parity, int dataBits,
-                           int stopBits, std::int32_t echoCheck, Clock& clock = systemClock());
+                           int stopBits, std::int32_t echoCheckSetting, Clock& clock = systemClock());
     ~PosixCommunicationPort() override;
 
     PosixCommunicationPort(const PosixCommunicationPort&) = delete;
@@ -41,7 +41,7 @@ protected:
 
 private:
     PosixCommunicationPort(std::uint32_t portNumber, std::filesystem::path device, std::uint32_t baudRate, int parity,
-                           int dataBits, int stopBits, std::int32_t echoCheck, Clock& clock);
+                           int dataBits, int stopBits, std::int32_t echoCheckSetting, Clock& clock);
 
     // The open device: closed on every way out, including a constructor that fails half way.
     class Descriptor {

@@ -10,8 +10,8 @@ namespace {
 bool isLineCode(int code) { return code >= 0 && code <= 2; }
 }  // namespace
 
-SerialPortBase::SerialPortBase(std::uint32_t portNumber, std::int32_t echoCheck, Clock& clock)
-    : CommunicationPort(echoCheck, clock), portNumber_(portNumber) {}
+SerialPortBase::SerialPortBase(std::uint32_t portNumber, std::int32_t echoCheckSetting, Clock& clock)
+    : CommunicationPort(echoCheckSetting, clock), portNumber_(portNumber) {}
 
 void SerialPortBase::sendAll(const std::uint8_t* bytes, std::uint32_t count) {
     for (std::uint32_t i = 0; i < count; ++i) {

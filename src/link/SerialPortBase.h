@@ -14,7 +14,7 @@ public:
     static constexpr std::uint32_t kPauseAfterTransmit = 110;
     static constexpr std::uint32_t kPauseAfterVerifiedTransmit = 175;
 
-    SerialPortBase(std::uint32_t portNumber, std::int32_t echoCheck, Clock& clock);
+    SerialPortBase(std::uint32_t portNumber, std::int32_t echoCheckSetting, Clock& clock);
 
     void transmitVerified(const std::uint8_t* bytes, std::uint32_t count) override;
     void transmit(const std::uint8_t* bytes, std::uint32_t count) override;

@@ -66,8 +66,8 @@ void VirtualLine::hostPurge() {
     toHost_.erase(toHost_.begin(), toHost_.begin() + n);
 }
 
-VirtualLinePort::VirtualLinePort(VirtualLine& line, std::uint32_t portNumber, std::int32_t echoCheck)
-    : SerialPortBase(portNumber, echoCheck, line.clock()), line_(line) {}
+VirtualLinePort::VirtualLinePort(VirtualLine& line, std::uint32_t portNumber, std::int32_t echoCheckSetting)
+    : SerialPortBase(portNumber, echoCheckSetting, line.clock()), line_(line) {}
 
 std::uint32_t VirtualLinePort::receive(std::uint8_t* buffer, std::uint32_t count) {
     return line_.hostReceive(buffer, count);

@@ -70,7 +70,7 @@ private:
 // The host's port on a virtual line.
 class VirtualLinePort : public SerialPortBase {
 public:
-    VirtualLinePort(VirtualLine& line, std::uint32_t portNumber = 1, std::int32_t echoCheck = 0);
+    VirtualLinePort(VirtualLine& line, std::uint32_t portNumber = 1, std::int32_t echoCheckSetting = 0);
 
     std::uint32_t receive(std::uint8_t* buffer, std::uint32_t count) override;
     void purgeReceive() override { line_.hostPurge(); }

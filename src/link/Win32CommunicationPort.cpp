@@ -74,8 +74,8 @@ std::string Win32CommunicationPort::deviceNameFor(std::uint32_t portNumber) {
 }
 
 Win32CommunicationPort::Win32CommunicationPort(std::uint32_t portNumber, std::uint32_t baudRate, int parity,
-                                               int dataBits, int stopBits, std::int32_t echoCheck, Clock& clock)
-    : SerialPortBase(portNumber, echoCheck, clock), device_(std::make_unique<Device>(portNumber)) {
+                                               int dataBits, int stopBits, std::int32_t echoCheckSetting, Clock& clock)
+    : SerialPortBase(portNumber, echoCheckSetting, clock), device_(std::make_unique<Device>(portNumber)) {
     setReadTimeouts();
     fetchLineSettings();
     configure(baudRate, parity, dataBits, stopBits);

@@ -18,7 +18,7 @@ namespace vantrel {
 class Win32CommunicationPort : public SerialPortBase {
 public:
     Win32CommunicationPort(std::uint32_t portNumber, std::uint32_t baudRate, int parity, int dataBits, int stopBits,
-                           std::int32_t echoCheck, Clock& clock = systemClock());
+                           std::int32_t echoCheckSetting, Clock& clock = systemClock());
     ~Win32CommunicationPort() override;
 
     Win32CommunicationPort(const Win32CommunicationPort&) = delete;

@@ -1,6 +1,7 @@
 #include "model/SoftpotCatalogue.h"
 
 #include "model/RF_Frequency.h"
+#include "model/radioStorage.h"
 
 #include <array>
 
@@ -120,9 +121,21 @@ int tuningPoint(const SoftpotFamilyRow& row, const radioStorage& storage) {
     return 0;
 }
 
+bool onReceiveSide(const SoftpotFamilyRow& row) {
+    return row.points == PointRule::EachRx || row.points == PointRule::MiddleRx;
+}
+
+std::uint32_t tuningPointValue(const SoftpotFamilyRow& row, const radioStorage& storage) {
+    const int point = tuningPoint(row, storage);
+    if (point == 0) return 0;
+    const int entry = onReceiveSide(row) ? RF_Frequency::receiveEntry(point) : RF_Frequency::transmitEntry(point);
+    return static_cast<std::uint32_t>(storage.value(0, entry));
+}
+
 int rangeHigh(const SoftpotFamilyRow& row, std::int32_t tuningProcedureVersion) {
     if (!row.range) return 0;
-    if (tuningProcedureVersion == 2 && row.range->highForSecondProcedure != 0) return row.range->highForSecondProcedure;
+    if (tuningProcedureVersion == radioStorage::kSecondTuningProcedure && row.range->highForSecondProcedure != 0)
+        return row.range->highForSecondProcedure;
     return row.range->high;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/SupportFlags.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -50,14 +52,6 @@ enum class SoftpotFamily {
 
 // Second payload byte of a softpot write.
 enum class WriteMode : std::uint8_t { Commit = 1, Live = 2, AllPoints = 4 };
-
-// Support codes that name capabilities rather than families.
-namespace supportCode {
-inline constexpr int kNone = 0;
-inline constexpr int kAllPointsRead = 20;
-inline constexpr int kAllPointsWrite = 21;
-inline constexpr int kRecordedPowerCommit = 27;
-}  // namespace supportCode
 
 inline constexpr int kPointCount = 7;
 
@@ -138,6 +132,13 @@ const SoftpotFamilyRow& catalogueRow(SoftpotFamily family);
 // The frequency point (1..7) a single-value family is tuned and reported at; 0 for the
 // per-point families, those tied to no point, and a plan without a used point on the side.
 int tuningPoint(const SoftpotFamilyRow& row, const radioStorage& storage);
+
+// The plan value (row 0) of that point on the family's side: its receive half for the receive
+// families, else its transmit half; 0 when there is no such point.
+std::uint32_t tuningPointValue(const SoftpotFamilyRow& row, const radioStorage& storage);
+
+// Whether a family is tuned on the receive half of its points.
+bool onReceiveSide(const SoftpotFamilyRow& row);
 
 // The upper end of a family's range for a storage of the given tuning procedure version.
 int rangeHigh(const SoftpotFamilyRow& row, std::int32_t tuningProcedureVersion);

@@ -5,7 +5,7 @@
 #include "protocol/CaptureArea.h"
 #include "protocol/EnhancedZIRK.h"
 #include "protocol/RadioProtocolError.h"
-#include "protocol/ZIRKReply.h"
+#include "protocol/ZIRKCodes.h"
 
 namespace vantrel {
 
@@ -56,7 +56,7 @@ bool readAllPoints(const SoftpotFamilyRow& row, radioStorage& storage, EnhancedZ
 
 void readPerPoint(const SoftpotFamilyRow& row, radioStorage& storage, EnhancedZIRK& conn) {
     if (readAllPoints(row, storage, conn)) return;
-    const bool receiveSide = row.points == PointRule::EachRx;
+    const bool receiveSide = onReceiveSide(row);
     const int perPoint = row.entriesPerPoint();
     bool firstUsed = true;
     for (int n = 1; n <= kPointCount; ++n) {

@@ -56,6 +56,15 @@ public:
 
     std::int32_t tuningProcedureVersion() const { return value(0, 8); }
     void setTuningProcedureVersion(std::int32_t v) { setValue(0, 8, v); }
+    // The program tunes radios of the first and the second tuning procedure. The second tunes
+    // transmit power as K and M pairs, has no low-power PA bias, and narrows a few ranges.
+    static constexpr std::int32_t kFirstTuningProcedure = 1;
+    static constexpr std::int32_t kSecondTuningProcedure = 2;
+    static constexpr bool isTunableProcedure(std::int32_t version) {
+        return version == kFirstTuningProcedure || version == kSecondTuningProcedure;
+    }
+    bool hasTunableProcedure() const { return isTunableProcedure(tuningProcedureVersion()); }
+    bool usesSecondTuningProcedure() const { return tuningProcedureVersion() == kSecondTuningProcedure; }
 
     const std::string& modelNumber() const { return modelNumber_; }
     void setModelNumber(std::string s) { modelNumber_ = std::move(s); }

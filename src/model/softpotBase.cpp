@@ -43,7 +43,7 @@ void softpotBase::selectPoint(std::uint16_t transmit, std::uint16_t receive, Enh
 }
 
 void softpotBase::selectFrequencyPoint(int n, const radioStorage& storage, EnhancedZIRK& conn) const {
-    const PointChannel channel = pointChannel(storage, n, family().points == PointRule::EachRx);
+    const PointChannel channel = pointChannel(storage, n, onReceiveSide(family()));
     selectPoint(channel.transmit, channel.receive, conn);
 }
 

@@ -11,13 +11,11 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kSelect5Code = 13;
-constexpr int kMpt1327Code = 14;
-
 std::uint8_t lowByte(std::int32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
 std::vector<std::uint8_t> blockBytes(const SoftpotFamilyRow& row, const radioStorage& storage) {
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(row.entryCount));
     for (int i = 0; i < row.entryCount; ++i) bytes.push_back(lowByte(storage.value(row.row, row.firstEntry + i)));
     return bytes;
 }
@@ -33,7 +31,7 @@ std::uint32_t pointValue(const SoftpotFamilyRow& row, const radioStorage& storag
 }
 
 void programPointByPoint(const SoftpotFamilyRow& row, radioStorage& storage, EnhancedZIRK& conn) {
-    const bool receiveSide = row.points == PointRule::EachRx;
+    const bool receiveSide = onReceiveSide(row);
     for (int n = 1; n <= kPointCount; ++n) {
         const PointChannel channel = pointChannel(storage, n, receiveSide);
         if (receiveSide) {
@@ -51,7 +49,8 @@ void programPointByPoint(const SoftpotFamilyRow& row, radioStorage& storage, Enh
 }  // namespace
 
 bool allPointsWriteRule::allows(const radioStorage& storage) const {
-    const bool restrictedSignalling = storage.isSupported(kSelect5Code) || storage.isSupported(kMpt1327Code);
+    const bool restrictedSignalling = storage.isSupported(catalogueRow(SoftpotFamily::Select5).code) ||
+                                      storage.isSupported(catalogueRow(SoftpotFamily::Mpt1327).code);
     return !restrictedSignalling || codeplugByte_ > kLastRestrictedCodeplug;
 }
 

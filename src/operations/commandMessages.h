@@ -35,7 +35,4 @@ inline constexpr Message kRadioProgrammed{"Radio successfully programmed!!", "NO
 
 inline constexpr Message kPortInUse{"COM Port is currently in use by another application", "ERROR"};
 
-// The power-up status that means the radio's hardware failed.
-inline constexpr int kHardwareFailureStatus = 16;
-
 }  // namespace vantrel::messages

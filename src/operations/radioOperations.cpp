@@ -8,7 +8,7 @@
 #include "model/txPABiasHighVoltageData.h"
 #include "operations/ProgressSink.h"
 #include "protocol/RadioProtocolError.h"
-#include "protocol/ZIRKReply.h"
+#include "protocol/ZIRKCodes.h"
 #include "protocol/cominit.h"
 
 #include <algorithm>
@@ -26,9 +26,6 @@ using Response = EnhancedZIRK::Response;
 constexpr std::uint8_t kPowerUpNormal[] = {0, 32};
 constexpr std::size_t kStatusByte = 3;
 constexpr std::uint8_t kReadDataVersion = 35;
-
-constexpr int kPaBiasLowCode = 9;
-constexpr int kSecondProcedure = 2;
 
 // The baseband offset registers, read in this order into row 13: the five selectors of index
 // 1 (12.5 kHz), then of index 2 and 3.
@@ -93,7 +90,7 @@ private:
     void readInCurrentTestMode(F family) { readFamily(catalogueRow(family), storage_, conn_); }
 
     void transmitPower() {
-        if (storage_.tuningProcedureVersion() == kSecondProcedure) {
+        if (storage_.usesSecondTuningProcedure()) {
             read(F::KandM);
             updateLowBandMarker(storage_);
             reportProgress(progress_, 25);
@@ -123,8 +120,8 @@ private:
     void paBias() {
         prepareForReading(catalogueRow(F::PaBiasHigh), channelSpacingCode(storage_), conn_);
         txPABiasHighVoltageData().readInto(storage_, conn_);
-        if (storage_.tuningProcedureVersion() == kSecondProcedure) {
-            storage_.markUnsupported(kPaBiasLowCode);
+        if (storage_.usesSecondTuningProcedure()) {
+            storage_.markUnsupported(catalogueRow(F::PaBiasLow).code);
             return;
         }
         prepareForReading(catalogueRow(F::PaBiasLow), channelSpacingCode(storage_), conn_);
@@ -200,23 +197,21 @@ bool startedNormally(std::uint8_t status) {
 
 }  // namespace
 
-int radioOperations::readRadio(radioStorage& storage, ProgressSink& progress) {
-    powerUpFailure_.reset();
+ReadOutcome radioOperations::readRadio(radioStorage& storage, ProgressSink& progress) {
     cominit conn;
     const std::uint8_t status = powerUpStatus(conn);
     if (!startedNormally(status)) {
-        powerUpFailure_ = status;
         progress.setPercent(100);
-        return status;
+        return ReadOutcome::powerUpFailure(status);
     }
     ReadPass pass(storage, progress, conn);
-    if (!pass.identityAndPlan()) return kUnusableFrequencyPlan;
+    if (!pass.identityAndPlan()) return ReadOutcome::unusableFrequencyPlan();
     pass.softpots();
     pass.tempCompAndBaseband();
     progress.setPercent(100);
     conn.reset();
     storage.setDataVersion(kReadDataVersion);
-    return kReadComplete;
+    return ReadOutcome::complete();
 }
 
 bool radioOperations::serialMatches(const radioStorage& storage, EnhancedZIRK& conn) const {

@@ -8,7 +8,7 @@
 #include "model/radiomodel.h"
 #include "operations/ProgressSink.h"
 #include "protocol/RadioProtocolError.h"
-#include "protocol/ZIRKReply.h"
+#include "protocol/ZIRKCodes.h"
 #include "protocol/cominit.h"
 
 #include <algorithm>
@@ -19,8 +19,6 @@ namespace vantrel {
 namespace {
 
 using F = SoftpotFamily;
-
-constexpr int kSecondProcedure = 2;
 
 // The codeplug byte that decides the all-points rule: address 2, one byte. A short read's
 // answer lands header first; its data start behind the opcode and the 3 address bytes.
@@ -91,7 +89,7 @@ bool radioProgramAll::supported(int code) const { return storage_.isSupported(co
 
 bool radioProgramAll::supported(SoftpotFamily family) const { return supported(catalogueRow(family).code); }
 
-bool radioProgramAll::secondProcedure() const { return storage_.tuningProcedureVersion() == kSecondProcedure; }
+bool radioProgramAll::secondProcedure() const { return storage_.usesSecondTuningProcedure(); }
 
 std::int32_t radioProgramAll::stored(SoftpotFamily family) const {
     const SoftpotFamilyRow& row = catalogueRow(family);

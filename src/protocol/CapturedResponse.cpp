@@ -3,7 +3,7 @@
 #include "link/CommunicationPort.h"
 #include "protocol/Framing.h"
 #include "protocol/RadioProtocolError.h"
-#include "protocol/ZIRKReply.h"
+#include "protocol/ZIRKCodes.h"
 
 namespace vantrel {
 

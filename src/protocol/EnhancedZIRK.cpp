@@ -2,6 +2,7 @@
 
 #include "protocol/CaptureArea.h"
 #include "protocol/RadioProtocolError.h"
+#include "protocol/SupportFlags.h"
 #include "protocol/ZIRKAutoTuneRequest.h"
 #include "protocol/ZIRKBBORequest.h"
 #include "protocol/ZIRKChannelRequest.h"
@@ -23,14 +24,6 @@
 #include <stdexcept>
 
 namespace vantrel {
-
-namespace {
-
-// Support codes the recorded softpot writes report to.
-constexpr int kCommitAcceptedCode = 27;
-constexpr int kAllPointsWriteCode = 21;
-
-}  // namespace
 
 std::uint32_t EnhancedZIRK::block() const { return std::max<std::uint32_t>(blockSize_, 1); }
 
@@ -132,13 +125,14 @@ void EnhancedZIRK::writeSoftpotBytes(std::uint8_t softpot, std::uint8_t mode, co
 void EnhancedZIRK::writeSoftpotRecorded(SupportFlags& storage, std::uint8_t softpot, std::uint8_t mode,
                                         std::uint32_t value, std::uint32_t width) {
     CommunicationPort& line = port();
-    ZIRKSoftpotWriteRequest(softpot, mode, value, width).transactRecord(line, storage, kCommitAcceptedCode);
+    ZIRKSoftpotWriteRequest(softpot, mode, value, width)
+        .transactRecord(line, storage, supportCode::kRecordedPowerCommit);
 }
 
 void EnhancedZIRK::writeSoftpotBytesRecorded(SupportFlags& storage, std::uint8_t softpot, std::uint8_t mode,
                                              const std::uint8_t* bytes, std::uint32_t count) {
     CommunicationPort& line = port();
-    ZIRKSoftpotWriteRequest(softpot, mode, bytes, count).transactRecord(line, storage, kAllPointsWriteCode);
+    ZIRKSoftpotWriteRequest(softpot, mode, bytes, count).transactRecord(line, storage, supportCode::kAllPointsWrite);
 }
 
 std::uint32_t EnhancedZIRK::readSoftpot(std::uint8_t softpot, std::uint32_t& value) {

@@ -12,4 +12,13 @@ public:
     virtual void markUnsupported(int code) = 0;
 };
 
+// Support codes that name capabilities of the radio rather than softpot families; the families'
+// own codes are in the softpot catalogue.
+namespace supportCode {
+inline constexpr int kNone = 0;
+inline constexpr int kAllPointsRead = 20;
+inline constexpr int kAllPointsWrite = 21;
+inline constexpr int kRecordedPowerCommit = 27;
+}  // namespace supportCode
+
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "model/SoftpotCatalogue.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 
@@ -140,6 +141,39 @@ TEST(CommandTable, WindowArrangementIsNeverOffered) {
         EXPECT_FALSE(isCommandEnabled(id, state)) << id;
     }
     EXPECT_FALSE(isCommandEnabled(12345, state));
+}
+
+// The screens whose rule is the usual one (the family is there, an image is present and may be
+// tuned): each answers to its own family's flag and to no other's.
+TEST(CommandTable, EachTuningScreenFollowsItsOwnFamilysFlag) {
+    using F = SoftpotFamily;
+    struct Screen {
+        int id;
+        F family;
+    };
+    const Screen screens[] = {
+        {kDtmf, F::Dtmf},
+        {kDalmor, F::Dalmor},
+        {kSelect5, F::Select5},
+        {kMpt1327, F::Mpt1327},
+        {kHighSpeedTrunking, F::HighSpeedTrunking},
+        {kReferenceOscillatorWarp, F::ReferenceOscillator},
+        {kModulationBalance, F::ModulationBalance},
+        {kRssi, F::RssiThresholds},
+        {kBatteryThreshold, F::BatteryThreshold},
+    };
+    for (const Screen& screen : screens) {
+        for (const Screen& cleared : screens) {
+            radioStorage storage;
+            storage.setTuningProcedureVersion(1);
+            for (const Screen& other : screens) storage.markSupported(catalogueRow(other.family).code);
+            storage.markUnsupported(catalogueRow(cleared.family).code);
+            const CommandState state{storage, true, false, true, 0};
+            EXPECT_EQ(isCommandEnabled(screen.id, state), cleared.id != screen.id)
+                << "command " << screen.id << " with the flag of " << catalogueRow(cleared.family).className
+                << " cleared";
+        }
+    }
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 #include "support/ScopedProgramDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "support/VirtualPortOpener.h"
 
 #include <QAction>
@@ -19,48 +21,36 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 namespace vantrel::testing {
-
-inline std::filesystem::path radioProfilePath(const std::string& name) {
-    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
-}
 
 // A working directory of its own for the life of a test: Read Radio moves the working
 // directory to the program folder, and the settings file is named relative to it.
 class ScopedWorkingDirectory {
 public:
     ScopedWorkingDirectory() {
-        static std::atomic<int> counter{0};
         std::error_code ignored;
         before_ = std::filesystem::current_path(ignored);
-        path_ = std::filesystem::temp_directory_path() /
-                ("vantrel-work-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_, ignored);
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
+        std::filesystem::current_path(folder_.path());
     }
     ~ScopedWorkingDirectory() {
         std::error_code ignored;
         std::filesystem::current_path(before_, ignored);
-        std::filesystem::remove_all(path_, ignored);
     }
     ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
     ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return folder_.path(); }
 
 private:
     std::filesystem::path before_;
-    std::filesystem::path path_;
+    ScratchDirectory folder_{"work"};
 };
 
 // The whole desktop program, offscreen, with a scripted technician and a simulated radio on a

@@ -1,10 +1,10 @@
 #include "cli/CliCommand.h"
-#include "files/ScratchDirectory.h"
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
 #include "support/RadioProfiles.h"
 #include "support/ScopedProgramDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "support/VirtualPortOpener.h"
 
 #include <gmock/gmock.h>
@@ -23,7 +23,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-
 // vantrel-cli run in-process against a simulated radio on a virtual line.
 class CliOnVirtualLine : public ::testing::Test {
 protected:
@@ -39,6 +38,7 @@ protected:
         return cli::runCli(arguments, out, err);
     }
 
+    testing::ScopedProgramDirectory programFolder;
     testing::ScratchDirectory scratch;
     testing::VirtualPortOpener opener;
     std::optional<sim::SimRadio> radio;
@@ -57,6 +57,12 @@ TEST_F(CliOnVirtualLine, ReadSavesTheArchiveAndReportsProgress) {
     EXPECT_THAT(err.str(), HasSubstr("NOTE: Tuning data has been saved.\n"));
     EXPECT_TRUE(std::filesystem::exists(archive));
     EXPECT_EQ(opener.opened, opener.closed);
+    // Like the desktop program, the command line keeps a backup of every radio it read.
+    const auto backups = programFolder.path() / "backups";
+    ASSERT_TRUE(std::filesystem::is_directory(backups));
+    const auto backup = std::filesystem::directory_iterator(backups)->path();
+    EXPECT_EQ(backup.filename().string().substr(0, 11), "781TKA0101-");
+    EXPECT_EQ(testing::readWholeFile(backup), testing::readWholeFile(archive));
 
     // The same key makes the same file.
     const auto again = scratch / "again.sfp";

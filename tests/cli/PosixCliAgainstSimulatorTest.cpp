@@ -1,4 +1,4 @@
-#include "files/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "files/byteTransform.h"
 #include "files/fileModule.h"
 #include "model/radioStorage.h"
-#include "files/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "files/previewFileModule.h"
+#include "model/kAndMPower.h"
 #include "model/radioStorage.h"
-#include "files/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 

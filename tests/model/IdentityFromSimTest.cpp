@@ -8,6 +8,7 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +20,10 @@
 namespace vantrel {
 namespace {
 
-const std::filesystem::path kProfiles = std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles";
-
 std::vector<std::string> profileNames() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kProfiles)) names.push_back(entry.path().stem().string());
+    for (const auto& entry : std::filesystem::directory_iterator(testing::radioProfileFolder()))
+        names.push_back(entry.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -33,7 +33,7 @@ std::vector<std::string> profileNames() {
 class IdentityFromSim : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(IdentityFromSim, DecodesWhatTheRadioSays) {
-    const sim::RadioProfile profile = sim::loadRadioProfile(kProfiles / (GetParam() + ".json"));
+    const sim::RadioProfile profile = testing::simulatedRadio(GetParam() + ".json");
     VirtualClock clock;
     VirtualLine line(clock);
     sim::SimRadio radio(profile);
@@ -75,12 +75,11 @@ TEST_P(IdentityFromSim, DecodesWhatTheRadioSays) {
     EXPECT_EQ(storage.value(identity::kKMRow, identity::kLowBandEntry), lowBand ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryProfile, IdentityFromSim, ::testing::ValuesIn(profileNames()),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryProfile, IdentityFromSim, ::testing::ValuesIn(profileNames()), [](const auto& test) {
+    std::string name = test.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
 
 }  // namespace
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include "protocol/EnhancedZIRK.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ struct Expected {
 class SoftpotSimRead : public ::testing::Test {
 protected:
     void useProfile(const std::string& name) {
-        radio.emplace(sim::loadRadioProfile(std::filesystem::path(VANTREL_SOURCE_DIR) / "src/sim/profiles" / name));
+        radio.emplace(testing::simulatedRadio(name));
         peer.emplace(*radio, line);
         conn.setPort(&port);
         readIdentity(conn, storage);

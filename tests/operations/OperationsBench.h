@@ -5,6 +5,7 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 #include "support/ScopedProgramDirectory.h"
 #include "support/VirtualPortOpener.h"
 
@@ -30,10 +31,6 @@ public:
     std::vector<std::string> calls;
     std::vector<int> percents;
 };
-
-inline sim::RadioProfile radioProfile(const std::string& name) {
-    return sim::loadRadioProfile(std::filesystem::path(VANTREL_SOURCE_DIR) / "src/sim/profiles" / (name + ".json"));
-}
 
 // A simulated radio on COM1, reached by every connection the code under test opens. The
 // opener counts the ports opened and closed.

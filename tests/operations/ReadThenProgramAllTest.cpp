@@ -11,7 +11,7 @@ namespace {
 
 using testing::RadioBench;
 using testing::RecordedProgress;
-using testing::radioProfile;
+using testing::simulatedRadio;
 
 constexpr int kLowLevelBank = 2;
 
@@ -65,14 +65,14 @@ bool leftAlone(const sim::SoftpotProfile& softpot, int bank, std::size_t slot, c
 class ReadThenProgramAllTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ReadThenProgramAllTest, SecondRadioOfTheSameSerialEndsWithTheFirstRadiosSoftpots) {
-    sim::RadioProfile first = radioProfile(GetParam());
+    sim::RadioProfile first = simulatedRadio(std::string(GetParam()) + ".json");
     // Old codeplugs with Select 5 never get RSSI thresholds; let every profile carry them.
     first.memory.contents.push_back(sim::MemoryPatch{2, {25}});
     radioStorage storage;
     {
         RadioBench bench(first);
         RecordedProgress progress;
-        ASSERT_EQ(radioOperations().readRadio(storage, progress), radioOperations::kReadComplete);
+        ASSERT_EQ(radioOperations().readRadio(storage, progress), ReadOutcome::complete());
     }
 
     RadioBench second(withOtherValues(first));

@@ -15,7 +15,7 @@ namespace {
 
 using testing::RadioBench;
 using testing::RecordedProgress;
-using testing::radioProfile;
+using testing::simulatedRadio;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint8_t kSoftpotRequest = 0x20;
@@ -37,23 +37,23 @@ bool sent(const RadioBench& bench, const Bytes& testMode) {
 }
 
 struct ReadRun {
-    int result;
+    ReadOutcome result;
     RecordedProgress progress;
 };
 
 ReadRun readRadio(radioStorage& storage, radioOperations& operations) {
-    ReadRun run{0, {}};
+    ReadRun run{};
     run.result = operations.readRadio(storage, run.progress);
     return run;
 }
 
 TEST(radioOperationsTest, ReadsEveryFamilyOfAFirstProcedurePortable) {
-    RadioBench bench(radioProfile("portable-v1"));
+    RadioBench bench(simulatedRadio("portable-v1.json"));
     radioStorage storage;
     radioOperations operations;
     const ReadRun run = readRadio(storage, operations);
 
-    EXPECT_EQ(run.result, radioOperations::kReadComplete);
+    EXPECT_EQ(run.result, ReadOutcome::complete());
     EXPECT_EQ(run.progress.calls,
               (std::vector<std::string>{"5% Complete",  "=5",  "10% Complete", "=10", "15% Complete", "=15",
                                         "20% Complete", "=20", "22% Complete", "=22", "25% Complete", "=25",
@@ -87,12 +87,12 @@ TEST(radioOperationsTest, ReadsEveryFamilyOfAFirstProcedurePortable) {
 }
 
 TEST(radioOperationsTest, SecondProcedureReadsKandMAndNeverTheTransmitPowerSoftpots) {
-    RadioBench bench(radioProfile("mobile-v2"));
+    RadioBench bench(simulatedRadio("mobile-v2.json"));
     radioStorage storage;
     radioOperations operations;
     const ReadRun run = readRadio(storage, operations);
 
-    EXPECT_EQ(run.result, radioOperations::kReadComplete);
+    EXPECT_EQ(run.result, ReadOutcome::complete());
     EXPECT_EQ(run.progress.percents,
               (std::vector<int>{5, 10, 15, 25, 25, 30, 40, 50, 55, 65, 75, 80, 85, 90, 100}));
     EXPECT_TRUE(bench.softpotPayloads(0).empty());
@@ -127,13 +127,13 @@ TEST(radioOperationsTest, ProgressLeavesOutTheBlocksAnUnsupportedFamilySkips) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        RadioBench bench(radioProfile("portable-v1"));
+        RadioBench bench(simulatedRadio("portable-v1.json"));
         bench.radio.inject(everyRequestFor(c.softpot, sim::FaultKind::Unsupported));
         radioStorage storage;
         radioOperations operations;
         const ReadRun run = readRadio(storage, operations);
 
-        EXPECT_EQ(run.result, radioOperations::kReadComplete);
+        EXPECT_EQ(run.result, ReadOutcome::complete());
         EXPECT_EQ(run.progress.percents, c.percents);
         // The all-points read, then the first used point alone: the block stops there.
         const auto asked = bench.softpotPayloads(c.softpot);
@@ -142,18 +142,17 @@ TEST(radioOperationsTest, ProgressLeavesOutTheBlocksAnUnsupportedFamilySkips) {
     }
 }
 
-TEST(radioOperationsTest, PlanWithoutUsedPointsOnOneHalfEndsWithResult2BeforeAnySoftpot) {
+TEST(radioOperationsTest, PlanWithoutUsedPointsOnOneHalfEndsTheReadBeforeAnySoftpot) {
     for (const bool receiveHalf : {true, false}) {
         SCOPED_TRACE(receiveHalf ? "no receive point" : "no transmit point");
-        sim::RadioProfile profile = radioProfile("portable-v1");
+        sim::RadioProfile profile = simulatedRadio("portable-v1.json");
         (receiveHalf ? profile.plan.receive : profile.plan.transmit).fill(0);
         RadioBench bench(profile);
         radioStorage storage;
         radioOperations operations;
         const ReadRun run = readRadio(storage, operations);
 
-        EXPECT_EQ(run.result, radioOperations::kUnusableFrequencyPlan);
-        EXPECT_FALSE(operations.powerUpFailure());
+        EXPECT_EQ(run.result, ReadOutcome::unusableFrequencyPlan());
         EXPECT_EQ(run.progress.calls, (std::vector<std::string>{"5% Complete", "=5"}));
         EXPECT_EQ(storage.serialNumber(), "781TKA0101");  // the caller marks it invalid
         EXPECT_EQ(storage.value(0, 7), 5480);
@@ -167,27 +166,24 @@ TEST(radioOperationsTest, PlanWithoutUsedPointsOnOneHalfEndsWithResult2BeforeAny
 TEST(radioOperationsTest, PowerUpStatusDecidesWhetherTheRadioIsRead) {
     struct Case {
         std::uint8_t status;
-        int result;
         bool read;
     };
-    for (const Case c : {Case{16, 16, false}, Case{2, 2, false}, Case{32, 0, true}, Case{0, 0, true}}) {
+    for (const Case c : {Case{16, false}, Case{2, false}, Case{32, true}, Case{0, true}}) {
         SCOPED_TRACE(static_cast<int>(c.status));
-        sim::RadioProfile profile = radioProfile("portable-v1");
+        sim::RadioProfile profile = simulatedRadio("portable-v1.json");
         profile.identity.powerUpStatus = c.status;
         RadioBench bench(profile);
         radioStorage storage;
         radioOperations operations;
         const ReadRun run = readRadio(storage, operations);
 
-        EXPECT_EQ(run.result, c.result);
+        EXPECT_EQ(run.result, c.read ? ReadOutcome::complete() : ReadOutcome::powerUpFailure(c.status));
         EXPECT_EQ(bench.opener.closed, 1);
         if (c.read) {
-            EXPECT_FALSE(operations.powerUpFailure());
             EXPECT_EQ(storage.dataVersion(), 35);
             continue;
         }
         // Stopped at once: only the power-up request went out and nothing was stored.
-        EXPECT_EQ(operations.powerUpFailure(), c.status);
         EXPECT_EQ(run.progress.calls, (std::vector<std::string>{"=100"}));
         EXPECT_EQ(bench.payloads(0x23), (std::vector<Bytes>{{0x05}}));
         EXPECT_EQ(bench.requests().size(), 1u);
@@ -196,7 +192,7 @@ TEST(radioOperationsTest, PowerUpStatusDecidesWhetherTheRadioIsRead) {
 }
 
 TEST(radioOperationsTest, FailureMidwayPropagatesKeepsWhatWasReadAndClosesThePort) {
-    RadioBench bench(radioProfile("portable-v1"));
+    RadioBench bench(simulatedRadio("portable-v1.json"));
     bench.radio.inject(everyRequestFor(3, sim::FaultKind::NoAcknowledgement));  // modulation balance
     radioStorage storage;
     radioOperations operations;
@@ -267,10 +263,10 @@ TEST(radioOperationsTest, AnswerDamagedOnTheLineNeverReachesTheStorage) {
 
 TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {
     {
-        RadioBench bench(radioProfile("mobile-bbo-radio"));
+        RadioBench bench(simulatedRadio("mobile-bbo-radio.json"));
         radioStorage storage;
         radioOperations operations;
-        ASSERT_EQ(readRadio(storage, operations).result, 0);
+        ASSERT_EQ(readRadio(storage, operations).result, ReadOutcome::complete());
 
         EXPECT_EQ(storage.radioBboMode(), 1);
         EXPECT_EQ(bench.payloads(kBasebandRequest),
@@ -281,12 +277,12 @@ TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {
         for (int entry = 0; entry < 15; ++entry) EXPECT_EQ(storage.value(13, entry), expected[entry]) << entry;
     }
     {
-        RadioBench bench(radioProfile("portable-v1"));  // offsets in codeplug memory: 0x86
+        RadioBench bench(simulatedRadio("portable-v1.json"));  // offsets in codeplug memory: 0x86
         radioStorage storage;
         storage.setRadioBboMode(1);
         storage.setValue(13, 0, 77);
         radioOperations operations;
-        ASSERT_EQ(readRadio(storage, operations).result, 0);
+        ASSERT_EQ(readRadio(storage, operations).result, ReadOutcome::complete());
 
         EXPECT_EQ(storage.radioBboMode(), 0);
         EXPECT_EQ(bench.payloads(kBasebandRequest), (std::vector<Bytes>{{5, 1}}));
@@ -321,12 +317,12 @@ private:
 };
 
 TEST(radioOperationsTest, BasebandReadNotAnsweredWith0x88KeepsItsEntry) {
-    RadioBench bench(radioProfile("mobile-bbo-radio"));
+    RadioBench bench(simulatedRadio("mobile-bbo-radio.json"));
     FaultBeforeRequest unsupported(bench, kBasebandRequest, 7, sim::FaultKind::Unsupported);  // (0, 2)
     radioStorage storage;
     storage.setValue(13, 6, 77);
     radioOperations operations;
-    ASSERT_EQ(readRadio(storage, operations).result, 0);
+    ASSERT_EQ(readRadio(storage, operations).result, ReadOutcome::complete());
 
     EXPECT_EQ(bench.payloads(kBasebandRequest).size(), 15u);
     EXPECT_EQ(storage.radioBboMode(), 1);
@@ -337,7 +333,7 @@ TEST(radioOperationsTest, BasebandReadNotAnsweredWith0x88KeepsItsEntry) {
 
 TEST(radioOperationsTest, SollenValueIsReadOnlyFromSollenCapableModels) {
     {
-        RadioBench bench(radioProfile("portable-sollen"));
+        RadioBench bench(simulatedRadio("portable-sollen.json"));
         radioStorage storage;
         radioOperations operations;
         const ReadRun run = readRadio(storage, operations);
@@ -346,7 +342,7 @@ TEST(radioOperationsTest, SollenValueIsReadOnlyFromSollenCapableModels) {
         EXPECT_EQ(run.progress.percents.end()[-2], 95);
     }
     {
-        RadioBench bench(radioProfile("portable-v1"));
+        RadioBench bench(simulatedRadio("portable-v1.json"));
         radioStorage storage;
         radioOperations operations;
         const ReadRun run = readRadio(storage, operations);
@@ -356,7 +352,7 @@ TEST(radioOperationsTest, SollenValueIsReadOnlyFromSollenCapableModels) {
 }
 
 TEST(radioOperationsTest, SerialMatchesComparesTheTenCharactersTheRadioReports) {
-    RadioBench bench(radioProfile("portable-v1"));  // serial 781TKA0101
+    RadioBench bench(simulatedRadio("portable-v1.json"));  // serial 781TKA0101
     radioOperations operations;
     struct Case {
         std::string stored;

@@ -15,7 +15,7 @@ namespace {
 
 using testing::RadioBench;
 using testing::RecordedProgress;
-using testing::radioProfile;
+using testing::simulatedRadio;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint8_t kChannelRequest = 0x21;
@@ -27,7 +27,7 @@ constexpr std::uint8_t kAllPointsMode = 4;
 radioStorage readFrom(RadioBench& bench) {
     radioStorage storage;
     RecordedProgress progress;
-    EXPECT_EQ(radioOperations().readRadio(storage, progress), radioOperations::kReadComplete);
+    EXPECT_EQ(radioOperations().readRadio(storage, progress), ReadOutcome::complete());
     bench.radio.clearLog();
     bench.opener.opened = bench.opener.closed = 0;
     return storage;
@@ -59,7 +59,7 @@ bool lastRequestIsReset(const RadioBench& bench) {
 }
 
 TEST(radioProgramAllTest, RadioTakingAllPointsWritesGetsEveryBlockWholeAndNoPointSelection) {
-    RadioBench bench(radioProfile("portable-v1"));
+    RadioBench bench(simulatedRadio("portable-v1.json"));
     radioStorage storage = readFrom(bench);
     const RecordedProgress progress = programAll(storage);
 
@@ -85,7 +85,7 @@ TEST(radioProgramAllTest, RadioTakingAllPointsWritesGetsEveryBlockWholeAndNoPoin
 }
 
 TEST(radioProgramAllTest, SecondProcedureProgramsKandMVoltageLimitAndBatteryButNoTransmitPower) {
-    RadioBench bench(radioProfile("mobile-v2"));
+    RadioBench bench(simulatedRadio("mobile-v2.json"));
     radioStorage storage = readFrom(bench);
     const RecordedProgress progress = programAll(storage);
 
@@ -101,7 +101,7 @@ TEST(radioProgramAllTest, SecondProcedureProgramsKandMVoltageLimitAndBatteryButN
 }
 
 TEST(radioProgramAllTest, FirstProcedureNeverProgramsKandMVoltageLimitOrBattery) {
-    RadioBench bench(radioProfile("portable-v1"));
+    RadioBench bench(simulatedRadio("portable-v1.json"));
     radioStorage storage = readFrom(bench);
     // Even with the flags of the second procedure's families standing.
     storage.markSupported(16);
@@ -125,7 +125,7 @@ TEST(radioProgramAllTest, OldCodeplugWithSelect5OrMpt1327KeepsTheRestrictedBlock
                           Case{false, false, 24, true}, Case{true, true, std::nullopt, false}}) {
         SCOPED_TRACE(::testing::Message() << "select 5 " << c.select5 << ", MPT 1327 " << c.mpt1327
                                           << ", codeplug byte " << (c.codeplug ? int(*c.codeplug) : -1));
-        sim::RadioProfile profile = radioProfile("portable-v1");
+        sim::RadioProfile profile = simulatedRadio("portable-v1.json");
         if (c.codeplug) {
             profile = withCodeplugByte(profile, *c.codeplug);
         } else {
@@ -162,7 +162,7 @@ TEST(radioProgramAllTest, OldCodeplugWithSelect5OrMpt1327KeepsTheRestrictedBlock
 
 TEST(radioProgramAllTest, RadioRefusingAllPointsWritesGetsEachUsedPointOnItsOwnChannel) {
     // F1, F2, F4 and F6 used on the transmit side; F1, F2, F3 and F5 on the receive side.
-    RadioBench bench(radioProfile("portable-v1-per-point"));
+    RadioBench bench(simulatedRadio("portable-v1-per-point.json"));
     radioStorage storage = readFrom(bench);
     programAll(storage);
 
@@ -195,7 +195,7 @@ TEST(radioProgramAllTest, RadioRefusingAllPointsWritesGetsEachUsedPointOnItsOwnC
 }
 
 TEST(radioProgramAllTest, KandMFallsBackToOneTwoByteCommitPerUsedPoint) {
-    sim::RadioProfile profile = radioProfile("mobile-v2");
+    sim::RadioProfile profile = simulatedRadio("mobile-v2.json");
     profile.plan.transmit = {200, 0, 2600, 0, 0, 0, 7395};
     for (sim::SoftpotProfile& softpot : profile.softpots) {
         if (softpot.number == 17) softpot.allPointsWrite = false;
@@ -212,19 +212,35 @@ TEST(radioProgramAllTest, KandMFallsBackToOneTwoByteCommitPerUsedPoint) {
 }
 
 TEST(radioProgramAllTest, RssiThresholdsAreTwoForTheListedModelsAndThreeOtherwise) {
-    for (const bool listed : {true, false}) {
-        sim::RadioProfile profile = radioProfile("portable-v1");  // H25K...: a two-threshold model
-        if (!listed) profile.identity.modelNumber = "H31K116CA1AB120 ";
+    const Bytes two{26, 4, 20, 35};
+    const Bytes three{26, 4, 20, 35, 50};
+    struct Case {
+        const char* model;
+        Bytes sent;
+    };
+    const Case cases[] = {
+        {"H25K416CA1AB120 ", two},    // portable-v1's own: isPortableC
+        {"M42K440DA1BN01A ", two},    // isMobileE
+        {"H42K316CA1BN01A ", two},    // isPortableE
+        {"H46K316CA1BN01A ", two},    // isPortableG
+        {"M27S440DA1BN01A ", two},    // isMobileD
+        {"H31K116CA1AB120 ", three},  // inModelListA
+        {"M48K440DA1BN01A ", three},  // isBasebandVariant
+        {"M36K012CA1BN01A ", three},  // isSinglePointModel
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        sim::RadioProfile profile = simulatedRadio("portable-v1.json");
+        profile.identity.modelNumber = c.model;
         RadioBench bench(profile);
         radioStorage storage = readFrom(bench);
         programAll(storage);
-        EXPECT_EQ(bench.softpotPayloads(26),
-                  (std::vector<Bytes>{listed ? Bytes{26, 4, 20, 35} : Bytes{26, 4, 20, 35, 50}}));
+        EXPECT_EQ(bench.softpotPayloads(26), (std::vector<Bytes>{c.sent}));
     }
 }
 
 TEST(radioProgramAllTest, PaBiasLowLevelProgramsBias1Only) {
-    RadioBench bench(radioProfile("portable-v1"));
+    RadioBench bench(simulatedRadio("portable-v1.json"));
     radioStorage storage = readFrom(bench);
     programAll(storage);
 
@@ -252,7 +268,7 @@ TEST(radioProgramAllTest, RatedVolumeFollowsCode12AndTheSollenModelAndTheRunStil
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.profile << (c.code12 ? "" : " without rated volume"));
-        RadioBench bench(radioProfile(c.profile));
+        RadioBench bench(simulatedRadio(std::string(c.profile) + ".json"));
         radioStorage storage = readFrom(bench);
         if (!c.code12) storage.markUnsupported(12);
         const RecordedProgress progress = programAll(storage);
@@ -266,7 +282,7 @@ TEST(radioProgramAllTest, RatedVolumeFollowsCode12AndTheSollenModelAndTheRunStil
 }
 
 TEST(radioProgramAllTest, FailureEndsTheRunWithEveryConnectionClosedAndNoReset) {
-    RadioBench bench(radioProfile("portable-v1"));
+    RadioBench bench(simulatedRadio("portable-v1.json"));
     radioStorage storage = readFrom(bench);
     sim::FaultRule silent;
     silent.kind = sim::FaultKind::NoAcknowledgement;

@@ -189,6 +189,31 @@ TEST_F(ExchangeEngine, WrongChecksumOnTheAcknowledgementIsBadReplyAndRepeated) {
     EXPECT_EQ(m.attempts(), 4u);
 }
 
+// The pause after a failed attempt is counted from the start of the echo wait: an echo that
+// was slow to come has already used up part of it.
+TEST_F(ExchangeEngine, PacingAfterABadReplyCountsTheTimeTheEchoTook) {
+    line.setEchoEnabled(false);
+    const Bytes echo = zirkFrame(0x19, {0x01});
+    struct Case {
+        std::uint32_t echoDelay;
+        std::uint32_t perAttempt;
+    };
+    // The radio's echo and its broken acknowledgement come at once, `echoDelay` after the
+    // request. An echo already there when the host starts waiting leaves the whole pause to
+    // wait; one that comes a tick late leaves a tick less.
+    for (const Case c : {Case{104, 121}, Case{108, 120}}) {
+        SCOPED_TRACE(c.echoDelay);
+        Bytes reply = echo;
+        reply.insert(reply.end(), {0x51, 0x00});  // an acknowledgement with a wrong checksum
+        peer.answer(Answer{}.then(reply, c.echoDelay, 0), 4);
+        const std::uint32_t start = clock.milliseconds();
+        ZIRKMessage m = keyUp();
+        EXPECT_THROW(m.transact(port), BadReply);
+        EXPECT_EQ(m.attempts(), 4u);
+        EXPECT_EQ(elapsedSince(start), 4 * c.perAttempt);
+    }
+}
+
 TEST_F(ExchangeEngine, ConnectionStaysUsableAfterAFailure) {
     peer.answer(Answer::silence(), 4).answer(Answer::respond(serialResponse()));
     EXPECT_THROW(keyUp().transact(port), BadReply);

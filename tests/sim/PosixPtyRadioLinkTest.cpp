@@ -46,7 +46,7 @@ const Bytes kSerialExchange = [] {
 class PtyRadio : public ::testing::Test {
 protected:
     void SetUp() override {
-        radio.emplace(loadRadioProfile(profilePath("portable-v1.json")));
+        radio.emplace(loadRadioProfile(radioProfilePath("portable-v1.json")));
         link.emplace(*radio);
         link->start();
     }
@@ -143,7 +143,7 @@ std::string simProgram() { return std::string(VANTREL_BIN_DIR) + "/vantrel-radio
 TEST(RadioSimProgram, ServesBehindALinkUntilTerminatedAndRemovesTheLink) {
     ASSERT_TRUE(fs::exists(simProgram()));
     const fs::path link = fs::temp_directory_path() / ("vantrel-sim-com1-" + std::to_string(::getpid()));
-    Program sim({simProgram(), "--profile", profilePath("portable-v1.json").string(), "--link", link.string()});
+    Program sim({simProgram(), "--profile", radioProfilePath("portable-v1.json").string(), "--link", link.string()});
     const std::string slave = sim.readLine(sim.out);
     ASSERT_TRUE(slave.starts_with("/dev/")) << slave;
     ASSERT_TRUE(fs::is_symlink(link));

@@ -1,12 +1,11 @@
 #include "SimFixture.h"
 
 #include "model/radiomodel.h"
+#include "support/ScratchDirectory.h"
 
 #include <fstream>
 #include <map>
 #include <set>
-
-#include <unistd.h>
 
 namespace vantrel::sim::testing {
 namespace {
@@ -15,7 +14,7 @@ namespace fs = std::filesystem;
 
 std::vector<fs::path> shippedProfiles() {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(profilePath(""))) {
+    for (const auto& entry : fs::directory_iterator(vantrel::testing::radioProfileFolder())) {
         if (entry.path().extension() == ".json") files.push_back(entry.path());
     }
     return files;
@@ -74,8 +73,10 @@ TEST(RadioProfile, ProfilesCoverEveryModelTest) {
     EXPECT_TRUE(covered([](const RadioProfile& p) {
         return p.identity.modelNumber.starts_with(modelPatternTable().basebandPrefix);
     }));
-    EXPECT_TRUE(matchesModelTest(ModelTest::SinglePointModel, loadRadioProfile(profilePath("mobile-single-point.json")).identity.modelNumber));
-    EXPECT_TRUE(matchesModelTest(ModelTest::BasebandVariant, loadRadioProfile(profilePath("mobile-bbo-codeplug.json")).identity.modelNumber));
+    EXPECT_TRUE(matchesModelTest(ModelTest::SinglePointModel,
+                                 loadRadioProfile(radioProfilePath("mobile-single-point.json")).identity.modelNumber));
+    EXPECT_TRUE(matchesModelTest(ModelTest::BasebandVariant,
+                                 loadRadioProfile(radioProfilePath("mobile-bbo-codeplug.json")).identity.modelNumber));
 }
 
 // A small valid profile; each case below breaks one item of it.
@@ -161,11 +162,6 @@ TEST(RadioProfile, BadProfilesAreRefusedWithAMessageThatSaysWhere) {
 
 class ProfileFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("vantrel-sim-profiles-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
     fs::path write(const std::string& name, const std::string& text) {
         std::ofstream(folder / name) << text;
         return folder / name;
@@ -178,7 +174,8 @@ protected:
         }
         return "(accepted)";
     }
-    fs::path folder;
+    vantrel::testing::ScratchDirectory scratch{"sim-profiles"};
+    const fs::path& folder = scratch.path();
 };
 
 TEST_F(ProfileFiles, FileErrorsNameTheFile) {

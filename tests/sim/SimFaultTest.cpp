@@ -121,7 +121,7 @@ TEST_F(SimFaults, FaultsArmedForEverLastUntilCleared) {
 }
 
 TEST_F(SimFaults, ProfileFaultsAreArmedFromTheStart) {
-    RadioProfile profile = loadRadioProfile(profilePath("portable-v1.json"));
+    RadioProfile profile = loadRadioProfile(radioProfilePath("portable-v1.json"));
     FaultRule rule;
     rule.kind = FaultKind::Refuse;
     rule.match.opcode = 0x23;

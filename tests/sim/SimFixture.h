@@ -6,6 +6,7 @@
 #include "sim/RadioProfile.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualLineRadio.h"
+#include "support/RadioProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,7 @@ namespace vantrel::sim::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline std::filesystem::path profilePath(const std::string& name) {
-    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / name;
-}
+using vantrel::testing::radioProfilePath;
 
 inline Bytes textBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
@@ -46,7 +45,7 @@ struct Returned {
 // the test puts a request on the wire and watches what comes back, millisecond by millisecond.
 class SimLineTest : public ::testing::Test {
 protected:
-    void useProfile(const std::string& name) { useProfile(loadRadioProfile(profilePath(name))); }
+    void useProfile(const std::string& name) { useProfile(loadRadioProfile(radioProfilePath(name))); }
     void useProfile(const RadioProfile& profile) {
         peer.reset();
         radio.emplace(profile);

@@ -7,9 +7,16 @@
 
 namespace vantrel::testing {
 
-// A simulated radio's profile from the source tree, by file name ("portable-v1.json").
+// The folder of the simulated radios' profiles in the source tree.
+inline std::filesystem::path radioProfileFolder() {
+    return std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles";
+}
+
+// A profile by file name ("portable-v1.json").
+inline std::filesystem::path radioProfilePath(const std::string& file) { return radioProfileFolder() / file; }
+
 inline sim::RadioProfile simulatedRadio(const std::string& file) {
-    return sim::loadRadioProfile(std::filesystem::path(VANTREL_SOURCE_DIR) / "src" / "sim" / "profiles" / file);
+    return sim::loadRadioProfile(radioProfilePath(file));
 }
 
 }  // namespace vantrel::testing

@@ -1,4 +1,4 @@
-#include "app/radioBackup.h"
+#include "files/radioBackup.h"
 
 #include "files/fileModule.h"
 #include "files/formatText.h"
@@ -59,6 +59,13 @@ std::optional<std::filesystem::path> saveBackup(fileModule& archive, const radio
     if (std::filesystem::exists(target, error)) return std::nullopt;
     if (!archive.saveArchive(target, storage)) return std::nullopt;
     return target;
+}
+
+void keepBackup(fileModule& archive, const radioStorage& storage, const std::filesystem::path& programDirectory,
+                std::ostream& log) {
+    if (saveBackup(archive, storage, programDirectory, std::chrono::system_clock::now())) return;
+    log << "vantrel: the backup of the radio read could not be written under "
+        << (programDirectory / kBackupFolderName).string() << '\n';
 }
 
 }  // namespace vantrel

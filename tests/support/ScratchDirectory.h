@@ -1,23 +1,25 @@
 #pragma once
 
+#include <unistd.h>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 namespace vantrel::testing {
 
-// An empty folder of its own for the life of a test.
+// An empty folder of its own for the life of a test, removed with everything in it afterwards.
+// The name carries the process and a counter, so suites running side by side never share one.
 class ScratchDirectory {
 public:
-    ScratchDirectory() {
+    explicit ScratchDirectory(const std::string& purpose = "scratch") {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
-                ("vantrel-files-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
+                ("vantrel-" + purpose + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
         std::filesystem::create_directories(path_);
     }
     ~ScratchDirectory() {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,11 @@ std::string backupFileName(std::string_view serialNumber, std::chrono::system_cl
 std::optional<std::filesystem::path> saveBackup(fileModule& archive, const radioStorage& storage,
                                                 const std::filesystem::path& programDirectory,
                                                 std::chrono::system_clock::time_point when);
+
+// The backup every front end keeps after a successful read, stamped with the current time. A
+// backup that cannot be written must not hold up the technician, who still has the radio and
+// the image in memory: it is only said on `log`.
+void keepBackup(fileModule& archive, const radioStorage& storage, const std::filesystem::path& programDirectory,
+                std::ostream& log);
 
 }  // namespace vantrel

@@ -1,4 +1,4 @@
-// vantrel-startup-probe FOLDER: starts the desktop program as `vantrel` does, with FOLDER as
+// startup_probe FOLDER: starts the desktop program as `vantrel` does, with FOLDER as
 // its program folder, and prints the milliseconds from the launch time in VANTREL_PROBE_T0
 // (nanoseconds since the epoch, e.g. from `date +%s%N` just before the launch) to the first
 // paint of the main window. Then it quits without the end step.
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const char* launched = std::getenv("VANTREL_PROBE_T0");
     if (argc != 2 || launched == nullptr) {
-        std::fputs("usage: VANTREL_PROBE_T0=$(date +%s%N) vantrel-startup-probe FOLDER\n", stderr);
+        std::fputs("usage: VANTREL_PROBE_T0=$(date +%s%N) startup_probe FOLDER\n", stderr);
         return 2;
     }
     vantrel::setProgramDirectory(argv[1]);
