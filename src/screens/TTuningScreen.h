@@ -30,6 +30,8 @@ public:
     ~TTuningScreen() override;
 
     TuningSession& session() { return *session_; }
+    // The frame sizes itself to this: the screen's fixed size.
+    QSize sizeHint() const override { return minimumSize(); }
     // A control by its identifier (3000, 4000, 7001, ...); nullptr when the screen has none.
     QWidget* control(int id) const;
 

@@ -177,6 +177,17 @@ TEST_F(TuningScreensTest, SliderStepsWhileKeyedGoLiveAndShowInTheBox) {
     EXPECT_EQ(log[1].payload, (std::vector<std::uint8_t>{15, 2, 21}));
 }
 
+TEST_F(TuningScreensTest, AScreenWithoutAUsedPointOpensWithItsRowOff) {
+    for (int n = 0; n < 7; ++n) client().storage().setValue(0, n, 0);
+    choose(kDalmor);
+    TTuningScreen& s = *screen();
+    for (const int id : {4000, 5000, 6000}) EXPECT_FALSE(s.control(id)->isEnabled()) << id;
+    EXPECT_TRUE(s.control(7001)->isEnabled());
+    EXPECT_EQ(static_cast<QLineEdit*>(s.control(3000))->text(), QStringLiteral("UNSUPPORTED"));
+    EXPECT_EQ(static_cast<QLineEdit*>(s.control(4000))->text(), QString());
+    EXPECT_EQ(static_cast<QLineEdit*>(s.control(4007))->text(), QString());
+}
+
 TEST_F(TuningScreensTest, PaBiasHighPowerAsksAboutTheSupplyFirst) {
     const ShownMessage supply{"PCIC SCREENING\n\nSet Supply Voltage to 6V", "WARNING", MessageIcon::Information,
                               MessageButtons::OkCancel};
