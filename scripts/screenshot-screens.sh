@@ -14,28 +14,16 @@ done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp -r "$bin/vantrel" "$bin/vantrel-radio-sim" "$bin/profiles" "$bin/help" "$bin"/*.bmp "$work/"
-printf 'COM Port Id :1\n ' > "$work/com.ini"
+source scripts/xvfb-vantrel.sh
+program_folder "$bin" "$work"
 mkdir -p "$root/docs/screens"
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs/screens" <<'SCRIPT'
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs/screens" "$root/scripts/xvfb-vantrel.sh" <<'SCRIPT'
 set -euo pipefail
-work="$1"; shots="$2"
+work="$1"; shots="$2"; helpers="$3"
 cd "$work"
-./vantrel-radio-sim --profile profiles/portable-v1.json --link com1 >/dev/null &
-sim=$!
-for _ in $(seq 50); do [ -L com1 ] && break; sleep 0.1; done
-./vantrel &
-app=$!
-window="$(xdotool search --sync --onlyvisible --name '^Vantrel')"
-# No window manager under Xvfb: the window is placed by hand and driven with the mouse.
-xdotool windowmove "$window" 0 0 windowsize "$window" 1280 800
-sleep 1
-xdotool mousemove 95 38 click 1        # toolbar: Read Radio Information and Softpots
-note="$(xdotool search --sync --onlyvisible --name '^NOTE$')"
-sleep 0.5
-xdotool windowfocus --sync "$note" key Return
-sleep 0.5
+source "$helpers"
+start_read_vantrel
 
 # name, menu item y in Tx Align, submenu item y (VCO Attn.) or 0, frame height
 shoot() {
@@ -64,9 +52,6 @@ shoot high-speed-trunking 289 0 299
 shoot select-5 311 0 299
 shoot mpt1327 333 0 299
 
-kill "$app" 2>/dev/null || true
-wait "$app" 2>/dev/null || true
-kill "$sim" 2>/dev/null || true
-wait "$sim" 2>/dev/null || true
+stop_vantrel
 SCRIPT
 echo "docs/screens/*.png written"
