@@ -44,14 +44,17 @@ public:
     };
     const std::vector<RowControls>& rowControls() const { return rows_; }
 
+protected:
+    // Shows the session's state; after a display setup also the stored values in the controls.
+    // A derived view calls it after its own events and extends it for its own controls.
+    virtual void refresh();
+
 private:
     void buildRow(int index, int count, const ScreenLayout& layout, MessageInteraction& ui);
     void buildButtons(const ScreenLayout& layout, int rowCount);
     QLabel* label(const QString& text, const QRect& geometry);
     QLineEdit* displayField(int id, const QRect& geometry);
     void connectRow(int index);
-    // Shows the session's state; after a display setup also the stored values in the controls.
-    void refresh();
     void showDisplay();
     std::vector<std::string> boxTexts() const;
 

@@ -5,6 +5,7 @@
 #include "app/TVantrelMDIClient.h"
 #include "screens/PaBiasCommands.h"
 #include "screens/TTuningScreen.h"
+#include "screens/TuningViews.h"
 #include "tuning/TuningSession.h"
 
 namespace vantrel {
@@ -30,8 +31,7 @@ bool windowStillOpen(TVantrelMDIClient& client, int ownKind) {
 
 void openTuningScreen(TVantrelMDIClient& client, const TuningFamily& family) {
     if (windowStillOpen(client, family.kind)) return;
-    auto* screen = new TTuningScreen(nullptr, family.session(family, contextOf(client)), screenLayout(family.kind),
-                                     client.interaction());
+    TTuningScreen* screen = makeTuningView(family, family.session(family, contextOf(client)), client.interaction());
     auto* frame = new TVantrelMDIChild(
         screen, QString::fromUtf8(family.caption.data(), static_cast<qsizetype>(family.caption.size())),
         family.applicationIcon);
