@@ -32,13 +32,15 @@ int defaultValueId(int index, int count) {
     return control::kDefaultValue + index + 1;
 }
 
-SliderStep stepOf(int action) {
+// Only a thumb held by the mouse is a drag: the wheel moves the slider without the end of
+// scroll that would give a held connection back, so it counts as line steps.
+SliderStep stepOf(int action, const QScrollBar& slider) {
     switch (action) {
     case QAbstractSlider::SliderPageStepAdd:
     case QAbstractSlider::SliderPageStepSub:
         return SliderStep::Page;
     case QAbstractSlider::SliderMove:
-        return SliderStep::ThumbTrack;
+        return slider.isSliderDown() ? SliderStep::ThumbTrack : SliderStep::Line;
     default:
         return SliderStep::Line;
     }
@@ -148,7 +150,7 @@ void TTuningScreen::connectRow(int index) {
     connect(row.slider, &QScrollBar::actionTriggered, this, [this, index, row](int action) {
         const auto value = static_cast<std::uint32_t>(row.slider->sliderPosition());
         row.upDown->setPosition(value);
-        session_->sliderStep(index, value, stepOf(action));
+        session_->sliderStep(index, value, stepOf(action, *row.slider));
         refresh();
     });
     connect(row.slider, &QScrollBar::sliderReleased, this, [this, index] {

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace vantrel::testing {
 namespace {
@@ -175,6 +176,14 @@ TEST_F(TuningScreensTest, SliderStepsWhileKeyedGoLiveAndShowInTheBox) {
     const auto log = radio->log();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[1].payload, (std::vector<std::uint8_t>{15, 2, 21}));
+
+    // The wheel is no drag: the step gives its port back at once.
+    QWheelEvent wheel(QPointF(150, 10), slider->mapToGlobal(QPointF(150, 10)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &wheel);
+    EXPECT_NE(slider->value(), 21);
+    EXPECT_FALSE(s.session().connectionHeld());
+    EXPECT_EQ(opener.opened, opener.closed);
 }
 
 TEST_F(TuningScreensTest, AScreenWithoutAUsedPointOpensWithItsRowOff) {
