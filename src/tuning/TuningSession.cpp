@@ -132,8 +132,7 @@ void TuningSession::releaseConnection() {
     for (TuningRow& r : rows_) r.pointPrepared = false;
 }
 
-template <typename Work>
-void TuningSession::act(Work&& work) {
+void TuningSession::act(const std::function<void(EnhancedZIRK&)>& work) {
     EnhancedZIRK* conn = obtainConnection();
     if (conn == nullptr) return;
     holdConnection_ = false;
