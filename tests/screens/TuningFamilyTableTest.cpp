@@ -20,7 +20,9 @@ TEST(TuningFamilyTable, EveryScreenHasItsCommandHelpAndAKindOfItsOwn) {
         EXPECT_NE(findCommand(family.command), nullptr);
         EXPECT_TRUE(helpContextForScreen(family.kind).has_value());
         // PA bias high power and Rx mode both write kind 11.
-        if (family.kind != 11) EXPECT_TRUE(kinds.insert(family.kind).second);
+        if (family.kind != 11) {
+            EXPECT_TRUE(kinds.insert(family.kind).second);
+        }
         EXPECT_TRUE(commands.insert(family.command).second);
         EXPECT_TRUE(captions.insert(family.caption).second);
         EXPECT_EQ(tuningFamilyOfCaption(family.caption), &family);
