@@ -225,9 +225,9 @@ std::vector<std::int32_t> image(const radioStorage& storage) {
 TEST(radioOperationsTest, AnswerDamagedOnTheLineNeverReachesTheStorage) {
     radioStorage clean;
     {
-        RadioBench bench(radioProfile("portable-v1"));
+        RadioBench bench(simulatedRadio("portable-v1.json"));
         radioOperations operations;
-        ASSERT_EQ(readRadio(clean, operations).result, radioOperations::kReadComplete);
+        ASSERT_EQ(readRadio(clean, operations).result, ReadOutcome::complete());
     }
     struct Damage {
         sim::FaultKind kind;
@@ -245,14 +245,14 @@ TEST(radioOperationsTest, AnswerDamagedOnTheLineNeverReachesTheStorage) {
     for (const Damage& damage : damages) {
         SCOPED_TRACE(std::string(sim::faultName(damage.kind)) + " opcode " + std::to_string(damage.opcode.value_or(0)) +
                      " softpot " + std::to_string(damage.softpot.value_or(0)));
-        RadioBench bench(radioProfile("portable-v1"));
+        RadioBench bench(simulatedRadio("portable-v1.json"));
         sim::FaultRule rule;
         rule.kind = damage.kind;
         rule.match = {damage.opcode, damage.softpot};
         bench.radio.inject(rule);
         radioStorage storage;
         radioOperations operations;
-        EXPECT_EQ(readRadio(storage, operations).result, radioOperations::kReadComplete);
+        EXPECT_EQ(readRadio(storage, operations).result, ReadOutcome::complete());
         EXPECT_EQ(image(storage), image(clean));
         const auto log = bench.requests();
         const auto damaged =

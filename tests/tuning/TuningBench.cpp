@@ -1,6 +1,7 @@
 #include "tuning/TuningBench.h"
 
 #include "files/formatText.h"
+#include "support/RadioProfiles.h"
 
 namespace vantrel::testing {
 
@@ -48,14 +49,14 @@ std::vector<std::string> describeRequests(const std::vector<sim::LoggedRequest>&
 }
 
 TuningBench::TuningBench(const std::string& profile)
-    : bench(radioProfile(profile)),
+    : bench(testing::simulatedRadio(profile + ".json")),
       context{storage, operations, openScreenKind, ui, [this] {
                   ++radioReads;
                   RecordedProgress progress;
                   operations.readRadio(storage, progress);
               }} {
     RecordedProgress progress;
-    EXPECT_EQ(operations.readRadio(storage, progress), radioOperations::kReadComplete);
+    EXPECT_EQ(operations.readRadio(storage, progress), ReadOutcome::complete());
     requests();
     portsOpened();
 }
