@@ -8,6 +8,7 @@
 #include "app/radioBackup.h"
 #include "model/radioIdentity.h"
 #include "operations/radioProgramAll.h"
+#include "link/PortOpenFailure.h"
 #include "protocol/cominit.h"
 
 #include <QApplication>
@@ -138,7 +139,7 @@ void TVantrelMDIClient::readRadioCommand() {
     } catch (...) {
         markIdentityInvalid(storage_);
         finishProgress();
-        show(messages::kReadFailed, MessageIcon::Exclamation);
+        showFailure(messages::kReadFailed);
         setStatusText(identityStatusText(storage_));
         radioRead_ = archiveLoaded_ = false;
         return;
@@ -170,6 +171,21 @@ void TVantrelMDIClient::readRadioCommand() {
     setStatusText(identityStatusText(storage_));
 }
 
+void TVantrelMDIClient::showFailure(const messages::Message& message) {
+    std::string detail;
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        detail = portOpenExplanation(failure);
+    } catch (...) {
+    }
+    if (detail.empty()) {
+        show(message, MessageIcon::Exclamation);
+    } else {
+        ui_.messageWithDetail(message.text, message.caption, MessageIcon::Exclamation, detail);
+    }
+}
+
 // Without a dialog: a backup that could not be written must not hold up the technician, who
 // still has the radio and the image in memory.
 void TVantrelMDIClient::backUpReadRadio() {
@@ -195,7 +211,7 @@ void TVantrelMDIClient::programAllCommand() {
         sameRadio = operations_.serialMatches(storage_, conn);
     } catch (...) {
         finishProgress();
-        show(messages::kProgramError, MessageIcon::Exclamation);
+        showFailure(messages::kProgramError);
         return;
     }
     if (!sameRadio) {
@@ -207,7 +223,7 @@ void TVantrelMDIClient::programAllCommand() {
         radioProgramAll(storage_, progress).programAll();
     } catch (...) {
         finishProgress();
-        show(messages::kProgramError, MessageIcon::Exclamation);
+        showFailure(messages::kProgramError);
         return;
     }
     finishProgress();

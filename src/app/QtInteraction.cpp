@@ -54,6 +54,14 @@ MessageAnswer QtInteraction::message(const std::string& text, const std::string&
     }
 }
 
+void QtInteraction::messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
+                                     const std::string& detail) {
+    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning;
+    QMessageBox box(shown, qt(caption), qt(text), QMessageBox::Ok, parent_);
+    box.setDetailedText(qt(detail));
+    box.exec();
+}
+
 std::optional<std::filesystem::path> QtInteraction::chooseFile(const FileDialogRequest& request) {
     QFileDialog dialog(parent_);
     const bool save = request.mode == FileDialogRequest::Mode::Save;
