@@ -121,6 +121,14 @@ PosixCommunicationPort::PosixCommunicationPort(std::uint32_t portNumber, std::fi
 
 PosixCommunicationPort::~PosixCommunicationPort() = default;
 
+// The device as a technician needs to see it: a comN link together with what it points to,
+// which is where a stale /dev/ttyUSB number shows.
+std::string PosixCommunicationPort::describedDevice() const {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(device_, error);
+    return error ? device_.string() : device_.string() + " -> " + target.string();
+}
+
 void PosixCommunicationPort::openExclusively() {
     using Cause = PortOpenFailure::Cause;
     if (device_.empty()) throw PortOpenFailure(Cause::NoPort, {});
@@ -128,15 +136,18 @@ void PosixCommunicationPort::openExclusively() {
     do {
         fd = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) throw PortOpenFailure(PortOpenFailure::causeOf(errno), device_.string(), errno);
+    if (fd < 0) {
+        const int error = errno;
+        throw PortOpenFailure(PortOpenFailure::causeOf(error), describedDevice(), error);
+    }
     fd_.reset(fd);
     // A file or /dev/null opens as well as a port does; only a terminal can carry the line.
-    if (::isatty(fd) == 0) throw PortOpenFailure(Cause::NotASerialPort, device_.string(), ENOTTY);
+    if (::isatty(fd) == 0) throw PortOpenFailure(Cause::NotASerialPort, describedDevice(), ENOTTY);
     // TIOCEXCL turns away later openers, but not root; the lock turns away every opener that
     // locks too, root included. A holder found by either means the port is in use. A device
     // without lock support is not thereby held.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && wouldBlock(errno)) {
-        throw PortOpenFailure(Cause::InUse, device_.string(), EWOULDBLOCK);
+        throw PortOpenFailure(Cause::InUse, describedDevice(), EWOULDBLOCK);
     }
     fd_.claimExclusively();
 }

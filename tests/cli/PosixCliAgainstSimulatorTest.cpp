@@ -180,11 +180,15 @@ TEST_F(PosixCliAgainstSimulator, ReadsAndProgramsARadio) {
 // Each way a port fails to open is named, with the device, and ends with the port's status.
 TEST_F(PosixCliAgainstSimulator, SaysWhyAPortDidNotOpen) {
     const fs::path missing = scratch / "ttyUSB9";
+    // A link left pointing at an adapter number that has gone: both are named.
+    const fs::path stale = scratch / "com2";
+    fs::create_symlink("/dev/ttyUSB77", stale);
     const struct {
         std::vector<std::string> port;
         std::string says;
     } cases[] = {
         {{"--device", missing.string()}, missing.string() + ": no such device"},
+        {{"--device", stale.string()}, stale.string() + " -> /dev/ttyUSB77: no such device"},
         {{"--device", scratch.path().string()}, scratch.path().string() + ": a directory, not a serial port"},
         {{"--device", "/dev/null"}, "/dev/null: not a serial port"},
         {{"--device", ""}, "no serial port named"},
@@ -210,7 +214,7 @@ TEST_F(PosixCliAgainstSimulator, SaysWhyAPortDidNotOpen) {
     ::ioctl(holder, TIOCNXCL);
     ::close(holder);
     EXPECT_EQ(held.status, 3);
-    EXPECT_THAT(held.err, HasSubstr(device() + ": in use by another program"));
+    EXPECT_THAT(held.err, HasSubstr(device() + " -> " + simulator.terminal().string() + ": in use by another program"));
 }
 
 TEST_F(PosixCliAgainstSimulator, NamesTheDialoutGroupToAUserWithoutPermission) {
