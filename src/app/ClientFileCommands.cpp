@@ -9,6 +9,7 @@
 #include "model/radioIdentity.h"
 #include "operations/ReadOutcome.h"
 #include "operations/radioProgramAll.h"
+#include "link/PortOpenFailure.h"
 #include "protocol/cominit.h"
 
 #include <QApplication>
@@ -139,7 +140,7 @@ void TVantrelMDIClient::readRadioCommand() {
         markIdentityInvalid(storage_);
         finishProgress();
         wait.restore();
-        show(messages::kReadFailed, MessageIcon::Exclamation);
+        showFailure(messages::kReadFailed);
         setStatusText(identityStatusText(storage_));
         radioRead_ = archiveLoaded_ = false;
         return;
@@ -167,6 +168,21 @@ void TVantrelMDIClient::readRadioCommand() {
     setStatusText(identityStatusText(storage_));
 }
 
+void TVantrelMDIClient::showFailure(const messages::Message& message) {
+    std::string detail;
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        detail = portOpenExplanation(failure);
+    } catch (...) {
+    }
+    if (detail.empty()) {
+        show(message, MessageIcon::Exclamation);
+    } else {
+        ui_.messageWithDetail(message.text, message.caption, MessageIcon::Exclamation, detail);
+    }
+}
+
 void TVantrelMDIClient::backUpReadRadio() { keepBackup(archive_, storage_, folder_, std::cerr); }
 
 void TVantrelMDIClient::programAllCommand() {
@@ -186,7 +202,7 @@ void TVantrelMDIClient::programAllCommand() {
     } catch (...) {
         finishProgress();
         wait.restore();
-        show(messages::kProgramError, MessageIcon::Exclamation);
+        showFailure(messages::kProgramError);
         return;
     }
     if (!sameRadio) {
@@ -200,7 +216,7 @@ void TVantrelMDIClient::programAllCommand() {
     } catch (...) {
         finishProgress();
         wait.restore();
-        show(messages::kProgramError, MessageIcon::Exclamation);
+        showFailure(messages::kProgramError);
         return;
     }
     finishProgress();

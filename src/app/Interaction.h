@@ -31,6 +31,13 @@ struct FileDialogRequest {
 // icons and buttons that were shown.
 class Interaction : public MessageInteraction {
 public:
+    // A message with OK alone and a detail the technician can open below it (why a port did not
+    // open, say); where there is no room for details, the message alone.
+    virtual void messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
+                                   const std::string& detail) {
+        (void)detail;
+        message(text, caption, icon);
+    }
     // The chosen file, or nothing when the dialog was cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) = 0;
     // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).

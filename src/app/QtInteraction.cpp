@@ -55,6 +55,14 @@ MessageAnswer QtInteraction::message(const std::string& text, const std::string&
     }
 }
 
+void QtInteraction::messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
+                                     const std::string& detail) {
+    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning;
+    QMessageBox box(shown, qt(caption), qt(text), QMessageBox::Ok, parent_);
+    box.setDetailedText(qt(detail));
+    box.exec();
+}
+
 void QtInteraction::configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
     const bool save = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -17,6 +17,8 @@ public:
     // Message boxes and file dialogs are modal over this window (none until it exists).
     void setMainWindow(QWidget* window) override { parent_ = window; }
 
+    void messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
+                           const std::string& detail) override;
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
                           MessageButtons buttons) override;
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;

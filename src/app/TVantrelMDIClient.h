@@ -99,6 +99,8 @@ private:
     void notAvailableYet(int id);
 
     void show(const messages::Message& message, MessageIcon icon);
+    // From inside a handler: the command's error, with the cause as detail when a port did not open.
+    void showFailure(const messages::Message& message);
     void enterProgramFolder() const;
     TProgressWindow& openProgress(const char* title);
     void finishProgress();

@@ -11,9 +11,46 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: vantrel [ARCHIVE]\n"
+    "\n"
+    "The Vantrel desktop program: read, tune and program a two-way radio on a serial port.\n"
+    "ARCHIVE (*.sfp) is loaded at start; every argument, joined by blanks, names it.\n"
+    "The port is COM n of com.ini beside the program; on Linux COM n is the link comN there,\n"
+    "else /dev/ttyS(n-1). The help pages are in help/ beside the program.\n"
+    "\n"
+    "  -h, --help     show this text\n"
+    "      --version  show the version\n"
+    "\n"
+    "vantrel-cli does the same work without a display.\n";
+
+// Answered before the toolkit starts, which would abort without a display; only as the one
+// argument, so an archive of any other name still loads.
+std::optional<int> answerWithoutWindow(int argc, char** argv) {
+    if (argc != 2) return std::nullopt;
+    const std::string_view word = argv[1];
+    if (word == "--help" || word == "-h") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (word == "--version") {
+        std::puts("vantrel " VANTREL_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (const auto status = answerWithoutWindow(argc, argv)) return *status;
     // The toolkit takes its own options (-platform, -style) out of the arguments first, so that
     // only what the technician passed is read as an archive name.
     QApplication application(argc, argv);

@@ -1,11 +1,17 @@
 #include "cli/CliCommand.h"
 
+#include "cli/CliConsole.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
+#include "cli/IdentityOutput.h"
+#include "cli/StopSignals.h"
+#include "cli/WatchedPort.h"
+#include "files/fileBytes.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
 #include "files/radioBackup.h"
 #include "link/CommunicationError.h"
+#include "link/PortOpenFailure.h"
 #include "link/ProgramDirectory.h"
 #include "model/RF_Frequency.h"
 #include "model/radioIdentity.h"
@@ -15,37 +21,15 @@
 #include "operations/commandMessages.h"
 #include "operations/radioOperations.h"
 #include "operations/radioProgramAll.h"
-#include "protocol/RadioProtocolError.h"
 #include "protocol/cominit.h"
 
-#include <cstdio>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace vantrel::cli {
 
 namespace {
-
-constexpr int kSuccess = 0;
-constexpr int kRefused = 1;
-constexpr int kUsageError = 2;
-
-constexpr const char* kCommunicationError = "Radio Communication Error!!";
-
-void say(std::ostream& err, const messages::Message& message) { err << message.caption << ": " << message.text << '\n'; }
-
-// Progress as the operations report it, one line a step.
-class StreamProgress : public ProgressSink {
-public:
-    explicit StreamProgress(std::ostream& err) : err_(err) {}
-    void setText(const std::string& text) override {
-        if (!text.empty()) err_ << text << '\n';
-    }
-    void setPercent(int) override {}
-
-private:
-    std::ostream& err_;
-};
 
 fileModule archiveModule(const CliOptions& options) {
     if (!options.key) return fileModule();
@@ -54,147 +38,207 @@ fileModule archiveModule(const CliOptions& options) {
 }
 
 // Loads the archive named on the command line; false (with the refusal said) when it was refused.
-bool loadNamedArchive(const CliOptions& options, radioStorage& storage, std::ostream& err) {
+bool loadNamedArchive(const CliOptions& options, radioStorage& storage, CliConsole& console) {
     switch (archiveModule(options).loadArchive(options.archive, storage)) {
-        case ArchiveLoadResult::Loaded: say(err, messages::kArchiveLoaded); return true;
-        case ArchiveLoadResult::NotOpenable: say(err, messages::kArchiveNotOpened); return false;
-        case ArchiveLoadResult::NotAnArchive: say(err, messages::kNotAnArchive); return false;
-        case ArchiveLoadResult::IncompatibleVersion: say(err, messages::kIncompatibleArchive); return false;
-        case ArchiveLoadResult::InvalidTuningProcedureVersion: say(err, messages::kInvalidTuningProcedure); return false;
+        case ArchiveLoadResult::Loaded: console.say(messages::kArchiveLoaded); return true;
+        case ArchiveLoadResult::NotOpenable: console.say(messages::kArchiveNotOpened); return false;
+        case ArchiveLoadResult::NotAnArchive: console.say(messages::kNotAnArchive); return false;
+        case ArchiveLoadResult::IncompatibleVersion: console.say(messages::kIncompatibleArchive); return false;
+        case ArchiveLoadResult::InvalidTuningProcedureVersion:
+            console.say(messages::kInvalidTuningProcedure);
+            return false;
     }
     return false;
 }
 
-int readCommand(const CliOptions& options, std::ostream& err) {
+// A failure of radio work: a port that did not open is told by its cause, anything else by the
+// command's own message.
+int failed(const std::exception& failure, const messages::Message& message, CliConsole& console) {
+    if (dynamic_cast<const PortInUseError*>(&failure) != nullptr) {
+        if (dynamic_cast<const PortOpenFailure*>(&failure) != nullptr) {
+            console.error(portOpenExplanation(failure));
+        } else {
+            console.say(messages::kPortInUse);
+        }
+        return status::kPort;
+    }
+    console.say(message);
+    return status::kRadio;
+}
+
+// Writes text to standard output or, atomically, to the file; false (with the reason said)
+// when it could not be written.
+bool writeOutput(const std::string& path, const std::string& text, std::ostream& out, CliConsole& console) {
+    if (path == "-") {
+        out << text << std::flush;
+        return static_cast<bool>(out);
+    }
+    if (replaceFile(path, text)) return true;
+    console.error(saveRefusalText(path, probeSave(path)));
+    return false;
+}
+
+int readCommand(const CliOptions& options, std::ostream& out, CliConsole& console) {
+    // A radio read must never be lost to a bad output path: refuse it before the first request.
+    if (!options.toStandardOutput()) {
+        const SaveRefusal refusal = probeSave(*options.output);
+        if (refusal != SaveRefusal::None) {
+            console.error(saveRefusalText(*options.output, refusal));
+            return status::kFile;
+        }
+    }
     radioStorage storage;
-    StreamProgress progress(err);
+    CliProgress progress(console);
     radioOperations operations;
     ReadOutcome outcome;
     try {
         outcome = operations.readRadio(storage, progress);
-    } catch (const PortInUseError&) {
-        say(err, messages::kPortInUse);
-        return kRefused;
-    } catch (const std::exception&) {
-        say(err, messages::kReadFailed);
-        return kRefused;
+    } catch (const std::exception& failure) {
+        progress.finish();
+        return failed(failure, messages::kReadFailed, console);
     }
-    for (const messages::Message& message : readOutcomeMessages(outcome, storage)) say(err, message);
-    if (!outcome.isComplete()) return kRefused;
+    progress.finish();
+    for (const messages::Message& message : readOutcomeMessages(outcome, storage)) console.say(message);
+    if (!outcome.isComplete()) return status::kRadio;
     fileModule archive = archiveModule(options);
-    keepBackup(archive, storage, programDirectory(), err);
-    if (!archive.saveArchive(*options.output, storage)) {
-        say(err, messages::kArchiveNotSaved);
-        return kRefused;
+    keepBackup(archive, storage, programDirectory(), console.err());
+    const auto bytes = archive.archiveBytes(storage);
+    if (!bytes || !writeOutput(*options.output, *bytes, out, console)) {
+        console.say(messages::kArchiveNotSaved);
+        return status::kFile;
     }
-    say(err, messages::kArchiveSaved);
-    return kSuccess;
+    console.say(messages::kArchiveSaved);
+    return status::kDone;
 }
 
 // The radio on the line must be the one the archive came from.
-bool sameRadio(const radioStorage& storage, std::ostream& err) {
+int checkSameRadio(const radioStorage& storage, CliConsole& console) {
     try {
         cominit conn;
-        if (radioOperations().serialMatches(storage, conn)) return true;
-        say(err, messages::kProgramSerialMismatch);
-    } catch (const PortInUseError&) {
-        say(err, messages::kPortInUse);
-    } catch (const std::exception&) {
-        say(err, messages::kProgramError);
+        if (radioOperations().serialMatches(storage, conn)) return status::kDone;
+        console.say(messages::kProgramSerialMismatch);
+        return status::kRadio;
+    } catch (const std::exception& failure) {
+        return failed(failure, messages::kProgramError, console);
     }
-    return false;
 }
 
-int programCommand(const CliOptions& options, std::ostream& err) {
+void explainPartialProgramming(const CliOptions& options, CliConsole& console) {
+    console.error("the radio may be partly programmed. Program the archive again (vantrel-cli program " +
+                  options.archive +
+                  ") or, to put back the values the radio had, program the backup of its last read.");
+}
+
+int programCommand(const CliOptions& options, CliConsole& console) {
     radioStorage storage;
-    if (!loadNamedArchive(options, storage, err)) return kRefused;
-    if (!sameRadio(storage, err)) return kRefused;
-    StreamProgress progress(err);
+    if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    if (const int refused = checkSameRadio(storage, console); refused != status::kDone) return refused;
+    CliProgress progress(console);
     try {
         radioProgramAll(storage, progress).programAll();
-    } catch (const std::exception&) {
-        say(err, messages::kProgramError);
-        return kRefused;
+    } catch (const std::exception& failure) {
+        progress.finish();
+        const int code = failed(failure, messages::kProgramError, console);
+        explainPartialProgramming(options, console);
+        return code;
+    } catch (const Interrupted&) {
+        progress.finish();
+        explainPartialProgramming(options, console);
+        throw;
     }
-    say(err, messages::kRadioProgrammed);
-    return kSuccess;
+    progress.finish();
+    console.say(messages::kRadioProgrammed);
+    return status::kDone;
 }
 
-int reportCommand(const CliOptions& options, std::ostream& err) {
+int reportCommand(const CliOptions& options, std::ostream& out, CliConsole& console) {
     radioStorage storage;
-    if (!loadNamedArchive(options, storage, err)) return kRefused;
-    const std::string path = options.output.value_or(previewFileModule::kReportName);
-    if (!previewFileModule(storage).writeReport(path)) {
-        err << "ERROR: The report could not be written to " << path << '\n';
-        return kRefused;
-    }
-    err << "NOTE: Report written to " << path << '\n';
-    return kSuccess;
+    if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    const std::string path = options.output.value_or("-");
+    if (!writeOutput(path, previewFileModule(storage).reportText(), out, console)) return status::kFile;
+    if (path != "-") console.note("Report written to " + path);
+    return status::kDone;
 }
 
-void printPlan(const radioStorage& storage, std::ostream& out) {
-    RF_Frequency frequency;
-    const auto base = static_cast<std::uint32_t>(storage.value(identity::kPlanRow, identity::kBandBaseEntry));
-    for (int n = 1; n <= RF_Frequency::kPoints; ++n) {
-        const auto tx = static_cast<std::uint32_t>(storage.value(identity::kPlanRow, RF_Frequency::transmitEntry(n)));
-        const auto rx = static_cast<std::uint32_t>(storage.value(identity::kPlanRow, RF_Frequency::receiveEntry(n)));
-        char line[128];
-        std::snprintf(line, sizeof line, "F%d  Tx %-12s Rx %s\n", n,
-                      tx == 0 ? "unused" : (std::to_string(frequency.frequencyMHz(base, tx)) + " MHz").c_str(),
-                      rx == 0 ? "unused" : (std::to_string(frequency.frequencyMHz(base, rx)) + " MHz").c_str());
-        out << line;
-    }
-}
-
-int infoCommand(std::ostream& out, std::ostream& err) {
+int infoCommand(const CliOptions& options, std::ostream& out, CliConsole& console) {
     radioStorage storage;
     try {
         cominit conn;
         readIdentity(conn, storage);
         readFrequencyPlan(conn, storage);
-    } catch (const PortInUseError&) {
-        say(err, messages::kPortInUse);
-        return kRefused;
-    } catch (const std::exception&) {
-        err << "ERROR: " << kCommunicationError << '\n';
-        return kRefused;
+    } catch (const std::exception& failure) {
+        return failed(failure, {"Radio Communication Error!!", "ERROR"}, console);
     }
-    out << "Radio Serial No :" << storage.serialNumber() << '\n'
-        << "Radio Model No: " << storage.modelNumber() << '\n'
-        << "Tuning procedure version: " << storage.tuningProcedureVersion() << '\n';
-    printPlan(storage, out);
-    return kSuccess;
+    if (options.json) {
+        printIdentityJson(storage, out);
+    } else {
+        printIdentity(storage, out);
+    }
+    return status::kDone;
 }
 
-int dispatch(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    if (options.command == "read") return readCommand(options, err);
-    if (options.command == "program") return programCommand(options, err);
-    if (options.command == "report") return reportCommand(options, err);
-    return infoCommand(out, err);
+int dispatch(const CliOptions& options, std::ostream& out, CliConsole& console) {
+    if (options.command == "read") return readCommand(options, out, console);
+    if (options.command == "program") return programCommand(options, console);
+    if (options.command == "report") return reportCommand(options, out, console);
+    return infoCommand(options, out, console);
+}
+
+// After an interruption the radio is reset on a connection of its own, so it does not stay in
+// test mode, keyed or muted; nothing of that may fail the exit.
+int resetAfterInterruption(int signal, PortWatch& watch, CliConsole& console) {
+    watch.stopOnSignal = false;
+    try {
+        cominit conn;
+        conn.reset();
+        console.error("interrupted; the radio was reset");
+    } catch (...) {
+        console.error("interrupted; the radio could not be reset");
+    }
+    return status::kSignalBase + signal;
+}
+
+// Runs a command with its ports watched: traced with -v, stopped by SIGINT or SIGTERM.
+int runWatched(const CliOptions& options, std::ostream& out, CliConsole& console) {
+    const std::unique_ptr<PortOpener> named = makeCliPortOpener(options);
+    PortWatch watch;
+    if (options.verbose) watch.trace = &console.err();
+    WatchingPortOpener watching(named ? *named : portOpener(), watch);
+    ScopedPortOpener scope(watching);
+    const bool talksToRadio = options.command != "report";
+    std::optional<StopSignals> signals;
+    if (talksToRadio) signals.emplace();
+    try {
+        return dispatch(options, out, console);
+    } catch (const Interrupted& interrupted) {
+        return resetAfterInterruption(interrupted.signal, watch, console);
+    }
 }
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     CliOptions options;
     try {
         options = parseOptions(arguments);
     } catch (const UsageError& e) {
-        err << "vantrel-cli: " << e.what() << "\n\n" << kUsage;
-        return kUsageError;
+        err << "vantrel-cli: " << e.what() << "\nTry 'vantrel-cli --help'.\n";
+        return status::kUsage;
     }
     if (options.command == "help") {
-        out << kUsage;
-        return kSuccess;
+        out << usageText(options.helpTopic);
+        return status::kDone;
     }
+    if (options.command == "version") {
+        out << versionText();
+        return status::kDone;
+    }
+    CliConsole console(err, errIsTerminal && !options.quiet, options.quiet);
     try {
-        auto opener = makeCliPortOpener(options);
-        std::unique_ptr<ScopedPortOpener> scope;
-        if (opener) scope = std::make_unique<ScopedPortOpener>(*opener);
-        return dispatch(options, out, err);
+        return runWatched(options, out, console);
     } catch (const UsageError& e) {
         err << "vantrel-cli: " << e.what() << '\n';
-        return kUsageError;
+        return status::kUsage;
     }
 }
 

@@ -1,27 +1,99 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
+
+#ifndef VANTREL_VERSION
+#define VANTREL_VERSION "unknown"
+#endif
 
 namespace vantrel::cli {
 
-const char* const kUsage =
-    "Usage: vantrel-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  read -o FILE.sfp     read the whole radio and save it as an archive\n"
-    "  program FILE.sfp     load an archive and program it all into the radio on the line\n"
-    "                       (refused when the radio's serial number differs)\n"
-    "  report FILE.sfp [-o FILE]\n"
-    "                       write the softpot report of an archive (default display.txt)\n"
-    "  info                 read and print the radio's identity and frequency plan\n"
-    "\n"
-    "Options:\n"
-    "  --port N             use COM N instead of the port in com.ini\n"
-    "  --device PATH        use this serial device (Linux and macOS)\n"
-    "  --key N              archive key 0..32767 (default: drawn at random)\n"
-    "  -h, --help           show this text\n";
-
 namespace {
+
+// What each command is and takes. The option names in `takes` are the long forms.
+struct CommandInfo {
+    std::string_view name;
+    std::string_view synopsis;
+    std::string_view summary;
+    bool needsArchive;
+    std::vector<std::string_view> takes;
+};
+
+const std::vector<CommandInfo>& commands() {
+    static const std::vector<CommandInfo> table{
+        {"read", "read -o FILE.sfp", "read the whole radio and save it as an archive (-o - writes it to standard output)",
+         false, {"--output", "--port", "--device", "--key", "--quiet", "--verbose"}},
+        {"program", "program FILE.sfp",
+         "load an archive and program it all into the radio on the line\n"
+         "  (refused when the radio's serial number differs)",
+         true, {"--port", "--device", "--quiet", "--verbose"}},
+        {"report", "report FILE.sfp [-o FILE]",
+         "write the softpot report of an archive to FILE, or to standard output without -o", true,
+         {"--output", "--quiet"}},
+        {"info", "info [--json]", "read and print the radio's identity and frequency plan", false,
+         {"--json", "--port", "--device", "--quiet", "--verbose"}},
+    };
+    return table;
+}
+
+const CommandInfo* findCommand(std::string_view name) {
+    for (const CommandInfo& info : commands()) {
+        if (info.name == name) return &info;
+    }
+    return nullptr;
+}
+
+struct OptionInfo {
+    std::string_view longName;
+    std::string_view shortName;
+    std::string_view value;  // empty for a flag
+    std::string_view help;
+};
+
+const std::vector<OptionInfo>& optionTable() {
+    static const std::vector<OptionInfo> table{
+        {"--output", "-o", "FILE", "write to FILE; - is standard output"},
+        {"--port", "", "N", "use COM N instead of the port in com.ini"},
+        {"--device", "", "PATH", "use this serial device (Linux and macOS)"},
+        {"--key", "", "N", "archive key 0..32767 (default: drawn at random)"},
+        {"--json", "", "", "print the identity as JSON"},
+        {"--quiet", "-q", "", "no progress and no notes, only errors"},
+        {"--verbose", "-v", "", "log every exchange with the radio (bytes and times) to standard error"},
+    };
+    return table;
+}
+
+const OptionInfo* findOption(std::string_view word) {
+    for (const OptionInfo& option : optionTable()) {
+        if (option.longName == word || (!option.shortName.empty() && option.shortName == word)) return &option;
+    }
+    return nullptr;
+}
+
+constexpr std::string_view kExitStatus =
+    "Exit status:\n"
+    "  0    done\n"
+    "  1    the radio failed, refused or is not the archive's radio\n"
+    "  2    wrong command line\n"
+    "  3    the serial port could not be opened\n"
+    "  4    a file could not be read or written\n"
+    "  130  interrupted (SIGINT), 143 terminated (SIGTERM): the radio was reset\n";
+
+std::string optionLines(const std::vector<std::string_view>& names) {
+    std::string text;
+    for (const OptionInfo& option : optionTable()) {
+        if (std::find(names.begin(), names.end(), option.longName) == names.end()) continue;
+        std::string left = "  ";
+        if (!option.shortName.empty()) left += std::string(option.shortName) + ", ";
+        left += option.longName;
+        if (!option.value.empty()) left += " " + std::string(option.value);
+        left.resize(std::max<std::size_t>(left.size() + 1, 24), ' ');
+        text += left + std::string(option.help) + "\n";
+    }
+    return text;
+}
 
 int parseNumber(const std::string& option, const std::string& text) {
     int value = 0;
@@ -31,66 +103,112 @@ int parseNumber(const std::string& option, const std::string& text) {
     return value;
 }
 
-class ArgumentReader {
-public:
-    explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
-    bool done() const { return next_ >= arguments_.size(); }
-    const std::string& take() { return arguments_[next_++]; }
-    const std::string& valueOf(const std::string& option) {
-        if (done()) throw UsageError(option + " needs a value");
-        return take();
-    }
-
-private:
-    const std::vector<std::string>& arguments_;
-    std::size_t next_ = 0;
-};
-
-bool isCommand(const std::string& word) {
-    return word == "read" || word == "program" || word == "report" || word == "info";
+void store(CliOptions& options, std::string_view name, const std::string& value) {
+    const std::string option(name);
+    if (name == "--output") options.output = value;
+    if (name == "--port") options.port = parseNumber(option, value);
+    if (name == "--device") options.device = value;
+    if (name == "--key") options.key = parseNumber(option, value);
+    if (name == "--json") options.json = true;
+    if (name == "--quiet") options.quiet = true;
+    if (name == "--verbose") options.verbose = true;
 }
 
-void checkComplete(const CliOptions& options) {
-    if (options.command.empty()) throw UsageError("no command given");
-    if (options.command == "read" && !options.output) throw UsageError("read needs -o FILE.sfp");
-    if ((options.command == "program" || options.command == "report") && options.archive.empty()) {
-        throw UsageError(options.command + " needs an archive file");
+void takeOperand(CliOptions& options, const std::string& word) {
+    if (options.command.empty()) {
+        if (findCommand(word) == nullptr) throw UsageError("unknown command " + word);
+        options.command = word;
+    } else if (options.archive.empty() && findCommand(options.command)->needsArchive) {
+        options.archive = word;
+    } else {
+        throw UsageError("unexpected argument " + word);
     }
+}
+
+void checkComplete(const CliOptions& options, const std::vector<std::string>& given) {
+    if (options.command.empty()) throw UsageError("no command given");
+    const CommandInfo& command = *findCommand(options.command);
+    for (const std::string& name : given) {
+        if (std::find(command.takes.begin(), command.takes.end(), name) == command.takes.end()) {
+            throw UsageError(options.command + " does not take " + name);
+        }
+    }
+    if (options.command == "read" && !options.output) throw UsageError("read needs -o FILE.sfp");
+    if (command.needsArchive && options.archive.empty()) throw UsageError(options.command + " needs an archive file");
     if (options.port && options.device) throw UsageError("--port and --device exclude each other");
     if (options.key && (*options.key < 0 || *options.key > 32767)) throw UsageError("--key takes 0..32767");
+    if (options.quiet && options.verbose) throw UsageError("--quiet and --verbose exclude each other");
 }
 
 }  // namespace
 
+std::string usageText(const std::string& topic) {
+    if (const CommandInfo* command = findCommand(topic)) {
+        return "Usage: vantrel-cli " + std::string(command->synopsis) + " [OPTIONS]\n\n" +
+               std::string(command->summary) + "\n\nOptions:\n" + optionLines(command->takes) +
+               "  -h, --help              show this text\n\n" + std::string(kExitStatus);
+    }
+    std::string text = "Usage: vantrel-cli COMMAND [OPTIONS]\n       vantrel-cli COMMAND --help\n\nCommands:\n";
+    for (const CommandInfo& info : commands()) {
+        text += "  " + std::string(info.synopsis) + "\n      " + std::string(info.summary) + "\n";
+    }
+    std::vector<std::string_view> all;
+    for (const OptionInfo& option : optionTable()) all.push_back(option.longName);
+    text += "\nOptions (each command takes those its help lists):\n" + optionLines(all) +
+            "  -h, --help              show this text\n      --version           show the version\n" +
+            "  --opt=VALUE is the same as --opt VALUE; after -- every argument is a file name\n\n" +
+            std::string(kExitStatus);
+    return text;
+}
+
+std::string versionText() { return "vantrel-cli " VANTREL_VERSION "\n"; }
+
 CliOptions parseOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
-    ArgumentReader reader(arguments);
-    while (!reader.done()) {
-        const std::string& word = reader.take();
+    std::vector<std::string> given;
+    bool help = false;
+    bool operandsOnly = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (operandsOnly || word == "-" || word.empty() || word[0] != '-') {
+            takeOperand(options, word);
+            continue;
+        }
+        if (word == "--") {
+            operandsOnly = true;
+            continue;
+        }
         if (word == "-h" || word == "--help") {
-            options.command = "help";
+            help = true;
+            continue;
+        }
+        if (word == "--version") {
+            options.command = "version";
             return options;
         }
-        if (word == "-o" || word == "--output") {
-            options.output = reader.valueOf(word);
-        } else if (word == "--port") {
-            options.port = parseNumber(word, reader.valueOf(word));
-        } else if (word == "--device") {
-            options.device = reader.valueOf(word);
-        } else if (word == "--key") {
-            options.key = parseNumber(word, reader.valueOf(word));
-        } else if (!word.empty() && word[0] == '-') {
-            throw UsageError("unknown option " + word);
-        } else if (options.command.empty()) {
-            if (!isCommand(word)) throw UsageError("unknown command " + word);
-            options.command = word;
-        } else if (options.archive.empty() && (options.command == "program" || options.command == "report")) {
-            options.archive = word;
+        const std::size_t equals = word.starts_with("--") ? word.find('=') : std::string::npos;
+        const std::string name = word.substr(0, equals);
+        const OptionInfo* option = findOption(name);
+        if (option == nullptr) throw UsageError("unknown option " + name);
+        std::string value;
+        if (option->value.empty()) {
+            if (equals != std::string::npos) throw UsageError(name + " takes no value");
+        } else if (equals != std::string::npos) {
+            value = word.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
         } else {
-            throw UsageError("unexpected argument " + word);
+            throw UsageError(name + " needs a value");
         }
+        store(options, option->longName, value);
+        given.emplace_back(option->longName);
     }
-    checkComplete(options);
+    if (help) {
+        options.helpTopic = options.command;
+        options.command = "help";
+        return options;
+    }
+    checkComplete(options, given);
     return options;
 }
 

@@ -8,12 +8,18 @@
 namespace vantrel::cli {
 
 struct CliOptions {
-    std::string command;             // read, program, report, info, help
-    std::string archive;             // the archive of program and report
-    std::optional<std::string> output;
-    std::optional<int> port;         // --port N: COM N instead of the configured port
+    std::string command;                // read, program, report, info; help or version when asked for
+    std::string helpTopic;              // the command whose help was asked for; empty for all
+    std::string archive;                // the archive of program and report
+    std::optional<std::string> output;  // "-" is standard output
+    std::optional<int> port;            // --port N: COM N instead of the configured port
     std::optional<std::string> device;  // --device PATH (POSIX): this device, whatever com.ini says
-    std::optional<int> key;          // --key N: the archive key, for reproducible files
+    std::optional<int> key;             // --key N: the archive key, for reproducible files
+    bool quiet = false;
+    bool verbose = false;
+    bool json = false;
+
+    bool toStandardOutput() const { return output && *output == "-"; }
 };
 
 class UsageError : public std::runtime_error {
@@ -21,9 +27,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Raises UsageError with a one-line reason for anything it cannot take.
+// Raises UsageError with a one-line reason for anything it cannot take, an option the command
+// does not take included: an option silently ignored is a bench script silently wrong.
 CliOptions parseOptions(const std::vector<std::string>& arguments);
 
-extern const char* const kUsage;
+// The help of one command, or of the program when the topic is empty.
+std::string usageText(const std::string& topic = {});
+std::string versionText();
 
 }  // namespace vantrel::cli

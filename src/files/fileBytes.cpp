@@ -43,16 +43,42 @@ std::optional<std::string> readFileHead(const std::filesystem::path& path, std::
     return bytes;
 }
 
-bool replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+SaveTarget saveTargetOf(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    SaveTarget target{path};
+    if (fs::is_symlink(fs::symlink_status(path, error))) {
+        target.file = fs::canonical(path, error);
+        if (error) return {path, SaveRefusal::BrokenLink};
+    }
+    const fs::file_status status = fs::status(target.file, error);
+    if (fs::is_directory(status)) target.refusal = SaveRefusal::Directory;
+    else if (fs::exists(status) && !fs::is_regular_file(status)) target.refusal = SaveRefusal::NotARegularFile;
+    return target;
+}
+
+SaveRefusal probeSave(const std::filesystem::path& path) {
+    const SaveTarget target = saveTargetOf(path);
+    if (target.refusal != SaveRefusal::None) return target.refusal;
     std::filesystem::path temporary;
-    FileHandle file = createTemporaryBeside(path, temporary);
+    if (!createTemporaryBeside(target.file, temporary)) return SaveRefusal::CannotCreate;
+    std::error_code error;
+    std::filesystem::remove(temporary, error);
+    return SaveRefusal::None;
+}
+
+bool replaceFile(const std::filesystem::path& path, std::string_view bytes) {
+    const SaveTarget target = saveTargetOf(path);
+    if (target.refusal != SaveRefusal::None) return false;
+    std::filesystem::path temporary;
+    FileHandle file = createTemporaryBeside(target.file, temporary);
     if (!file) return false;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     written = std::fflush(file.get()) == 0 && written;
     // fclose reports the last write errors (a full disk, a lost network share).
     written = std::fclose(file.release()) == 0 && written;
     std::error_code error;
-    if (written) std::filesystem::rename(temporary, path, error);
+    if (written) std::filesystem::rename(temporary, target.file, error);
     if (!written || error) {
         std::filesystem::remove(temporary, error);
         return false;

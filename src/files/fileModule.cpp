@@ -61,8 +61,12 @@ int fileModule::nextKey() {
 }
 
 bool fileModule::saveArchive(const std::filesystem::path& path, const radioStorage& storage) {
-    const auto text = encodeArchive(storage, nextKey());
+    const auto text = archiveBytes(storage);
     return text && replaceFile(path, *text);
+}
+
+std::optional<std::string> fileModule::archiveBytes(const radioStorage& storage) {
+    return encodeArchive(storage, nextKey());
 }
 
 ArchiveLoadResult fileModule::loadArchive(const std::filesystem::path& path, radioStorage& storage) {

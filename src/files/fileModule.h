@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -30,6 +32,9 @@ public:
     // True when the whole archive was written. The file is written beside `path` and renamed
     // into place, so a failed save leaves any earlier file of that name as it was.
     bool saveArchive(const std::filesystem::path& path, const radioStorage& storage);
+    // The bytes saveArchive would write, for writing them elsewhere; nothing when the storage
+    // cannot be encoded.
+    std::optional<std::string> archiveBytes(const radioStorage& storage);
 
     // Loads an archive into the storage. As the tuner always has, a load refused for its
     // version has already set the serial and model number (and, for the tuning procedure

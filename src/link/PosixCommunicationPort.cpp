@@ -1,6 +1,7 @@
 #include "link/PosixCommunicationPort.h"
 
 #include "link/CommunicationError.h"
+#include "link/PortOpenFailure.h"
 #include "link/ProgramDirectory.h"
 
 #include <cerrno>
@@ -119,18 +120,34 @@ PosixCommunicationPort::PosixCommunicationPort(std::uint32_t portNumber, std::fi
 
 PosixCommunicationPort::~PosixCommunicationPort() = default;
 
+// The device as a technician needs to see it: a comN link together with what it points to,
+// which is where a stale /dev/ttyUSB number shows.
+std::string PosixCommunicationPort::describedDevice() const {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(device_, error);
+    return error ? device_.string() : device_.string() + " -> " + target.string();
+}
+
 void PosixCommunicationPort::openExclusively() {
-    if (device_.empty()) throw PortInUseError();
+    using Cause = PortOpenFailure::Cause;
+    if (device_.empty()) throw PortOpenFailure(Cause::NoPort, {});
     int fd = -1;
     do {
         fd = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) throw PortInUseError();
+    if (fd < 0) {
+        const int error = errno;
+        throw PortOpenFailure(PortOpenFailure::causeOf(error), describedDevice(), error);
+    }
     fd_.reset(fd);
+    // A file or /dev/null opens as well as a port does; only a terminal can carry the line.
+    if (::isatty(fd) == 0) throw PortOpenFailure(Cause::NotASerialPort, describedDevice(), ENOTTY);
     // TIOCEXCL turns away later openers, but not root; the lock turns away every opener that
     // locks too, root included. A holder found by either means the port is in use. A device
     // without lock support is not thereby held.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && wouldBlock(errno)) throw PortInUseError();
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && wouldBlock(errno)) {
+        throw PortOpenFailure(Cause::InUse, describedDevice(), EWOULDBLOCK);
+    }
     fd_.claimExclusively();
 }
 

@@ -3,6 +3,7 @@
 #include "link/SerialPortBase.h"
 
 #include <filesystem>
+#include <string>
 
 namespace vantrel {
 
@@ -11,7 +12,8 @@ namespace vantrel {
 // simulator's pseudo-terminal is used by linking `com1` to it.
 //
 // The device is opened exclusively; a port that another holder (this program or any other) has
-// open raises PortInUseError, and so does a device that cannot be opened at all. The line always
+// open raises PortInUseError, and so does a device that cannot be opened at all (a
+// PortOpenFailure that names the device and the cause). The line always
 // runs 9600 8N1, raw, without flow control, with DTR and RTS held off. Reads never block: a read
 // returns what has arrived, and the exchange engine waits for bytes before it reads them.
 class PosixCommunicationPort : public SerialPortBase {
@@ -61,6 +63,7 @@ private:
     };
 
     void openExclusively();
+    std::string describedDevice() const;
     void holdControlLinesOff();
 
     std::filesystem::path device_;

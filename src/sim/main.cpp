@@ -4,8 +4,8 @@
 //   vantrel-radio-sim --profile FILE --link PATH [--log FILE]
 //
 // PATH becomes a symbolic link to the pseudo-terminal's slave (link the program folder's com1
-// to it, and COM1 reaches the radio). The slave path is printed on standard output. The radio
-// serves until SIGINT or SIGTERM and then removes the link.
+// to it, and COM1 reaches the radio). Once the link exists, "ready: PATH -> SLAVE" is printed on
+// standard output. The radio serves until SIGINT or SIGTERM and then removes the link.
 
 #include "sim/PtyRadioLink.h"
 #include "sim/RadioProfile.h"
@@ -65,7 +65,9 @@ void installStopSignals() {
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
-// Makes `link` point at `target`, replacing an earlier link but never anything else.
+// Makes `link` point at `target`, replacing a stale link but never anything else. A link whose
+// terminal still exists is served by a running simulator (a simulator's terminal goes with it):
+// taking it over would leave two radios answering one program.
 bool placeLink(const fs::path& link, const fs::path& target) {
     std::error_code error;
     const auto status = fs::symlink_status(link, error);
@@ -73,6 +75,13 @@ bool placeLink(const fs::path& link, const fs::path& target) {
         if (!fs::is_symlink(status)) {
             std::fprintf(stderr, "vantrel-radio-sim: %s exists and is not a symbolic link; leaving it alone\n",
                          link.c_str());
+            return false;
+        }
+        if (fs::is_character_file(fs::status(link, error))) {
+            std::fprintf(stderr,
+                         "vantrel-radio-sim: %s is served by a running simulator (it leads to %s); stop that one "
+                         "or choose another link\n",
+                         link.c_str(), fs::read_symlink(link, error).c_str());
             return false;
         }
         fs::remove(link, error);
@@ -107,10 +116,13 @@ int serve(const Options& options) {
     }
     PtyRadioLink link(radio);
     if (!placeLink(options.link, link.slavePath())) return 1;
-    std::printf("%s\n", link.slavePath().c_str());
-    std::fflush(stdout);
+    // Stoppable before anyone is told: a script that stops us right after the ready line must
+    // still find its link removed.
     servingLink = &link;
     installStopSignals();
+    // Only now can a program open the link; a script waits for this line before it starts one.
+    std::printf("ready: %s -> %s\n", options.link.c_str(), link.slavePath().c_str());
+    std::fflush(stdout);
     link.run();
     servingLink = nullptr;
     removeLink(options.link, link.slavePath());

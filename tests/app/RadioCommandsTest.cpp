@@ -197,6 +197,36 @@ TEST_F(RadioCommandsTest, ReadWithThePortHeldElsewhereFails) {
     EXPECT_EQ(statusShown(), "Radio Serial No :Invalid" + std::string(95, ' ') + "Radio Model No: NULL            ");
 }
 
+// The specified message stays as it is; why the port did not open is its detail.
+TEST_F(RadioCommandsTest, APortThatDidNotOpenIsExplainedInTheDetailText) {
+    using Cause = PortOpenFailure::Cause;
+    const struct {
+        Cause cause;
+        const char* detail;
+    } cases[] = {
+        {Cause::PermissionDenied, "/dev/ttyUSB0: permission denied \u2014 add yourself to the dialout group"},
+        {Cause::NoDevice, "/dev/ttyUSB0: no such device"},
+        {Cause::InUse, "/dev/ttyUSB0: in use by another program"},
+    };
+    for (const auto& c : cases) {
+        ui.clear();
+        opener.refuseBecause = c.cause;
+        read();
+        ASSERT_EQ(ui.events.size(), 1u);
+        EXPECT_EQ(ui.events[0].message, error("Read Radio Failed !! All softpot operational data is invalid !! Please re-read radio", "Error !!"));
+        EXPECT_EQ(ui.events[0].detail, c.detail);
+    }
+    opener.refuseBecause.reset();
+    putRadio();
+    read();
+    ui.clear();
+    opener.refuseBecause = Cause::NotASerialPort;
+    programAll();
+    ASSERT_EQ(ui.events.size(), 2u);
+    EXPECT_EQ(ui.events[1].message, error("Program Radio Error", "ERROR"));
+    EXPECT_EQ(ui.events[1].detail, "/dev/ttyUSB0: not a serial port");
+}
+
 TEST_F(RadioCommandsTest, ProgramAllWritesTheImageBackIntoTheSameRadio) {
     putRadio();
     read();

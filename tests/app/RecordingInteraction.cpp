@@ -20,7 +20,7 @@ void RecordingInteraction::record(Event event) {
 
 MessageAnswer RecordingInteraction::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                             MessageButtons buttons) {
-    record(Event{Kind::Message, ShownMessage{text, caption, icon, buttons}, {}, {}, {}});
+    record(Event{Kind::Message, ShownMessage{text, caption, icon, buttons}, {}, {}, {}, {}});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     if (answers.empty()) {
         ADD_FAILURE() << "no answer scripted for \"" << text << "\"";
@@ -31,8 +31,13 @@ MessageAnswer RecordingInteraction::message(const std::string& text, const std::
     return answer;
 }
 
+void RecordingInteraction::messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
+                                             const std::string& detail) {
+    record(Event{Kind::Message, ShownMessage{text, caption, icon, MessageButtons::Ok}, {}, {}, {}, detail});
+}
+
 std::optional<std::filesystem::path> RecordingInteraction::chooseFile(const FileDialogRequest& request) {
-    record(Event{Kind::FileDialog, {}, request, {}, {}});
+    record(Event{Kind::FileDialog, {}, request, {}, {}, {}});
     if (fileDialog) return fileDialog(request);
     if (files.empty()) {
         ADD_FAILURE() << "no file scripted for a file dialog";
@@ -44,7 +49,7 @@ std::optional<std::filesystem::path> RecordingInteraction::chooseFile(const File
 }
 
 int RecordingInteraction::runDialog(QDialog& dialog) {
-    record(Event{Kind::Dialog, {}, {}, dialog.windowTitle().toStdString(), {}});
+    record(Event{Kind::Dialog, {}, {}, dialog.windowTitle().toStdString(), {}, {}});
     if (dialogs.empty()) return QDialog::Rejected;
     auto handler = std::move(dialogs.front());
     dialogs.pop_front();
@@ -52,7 +57,7 @@ int RecordingInteraction::runDialog(QDialog& dialog) {
 }
 
 void RecordingInteraction::openHelp(std::optional<int> context) {
-    record(Event{Kind::Help, {}, {}, {}, context});
+    record(Event{Kind::Help, {}, {}, {}, context, {}});
 }
 
 std::vector<ShownMessage> RecordingInteraction::messages() const {

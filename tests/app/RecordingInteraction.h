@@ -42,10 +42,13 @@ public:
         FileDialogRequest file;       // FileDialog
         std::string dialogTitle;      // Dialog
         std::optional<int> context;   // Help
+        std::string detail;           // Message, when it had one
     };
 
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
                           MessageButtons buttons) override;
+    void messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
+                           const std::string& detail) override;
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     void openHelp(std::optional<int> context) override;

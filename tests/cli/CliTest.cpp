@@ -32,10 +32,10 @@ protected:
         peer.emplace(*radio, opener.line);
     }
 
-    int run(std::vector<std::string> arguments) {
+    int run(std::vector<std::string> arguments, bool terminal = false) {
         out.str("");
         err.str("");
-        return cli::runCli(arguments, out, err);
+        return cli::runCli(arguments, out, err, terminal);
     }
 
     testing::ScopedProgramDirectory programFolder;
@@ -50,9 +50,10 @@ protected:
 TEST_F(CliOnVirtualLine, ReadSavesTheArchiveAndReportsProgress) {
     putRadio("portable-v1.json");
     const auto archive = scratch / "radio.sfp";
-    ASSERT_EQ(run({"read", "-o", archive.string(), "--key", "12"}), 0) << err.str();
-    EXPECT_THAT(err.str(), HasSubstr("5% Complete\n"));
-    EXPECT_THAT(err.str(), HasSubstr("90% Complete\n"));
+    // On a terminal the progress is one line, rewritten in place and ended before the notes.
+    ASSERT_EQ(run({"read", "-o", archive.string(), "--key", "12"}, true), 0) << err.str();
+    EXPECT_THAT(err.str(), ::testing::StartsWith("\r5% Complete\x1b[K\r10% Complete\x1b[K"));
+    EXPECT_THAT(err.str(), HasSubstr("\r90% Complete\x1b[K\nNOTE: Radio has been successfully read !!\n"));
     EXPECT_THAT(err.str(), HasSubstr("NOTE: Radio has been successfully read !!\n"));
     EXPECT_THAT(err.str(), HasSubstr("NOTE: Tuning data has been saved.\n"));
     EXPECT_TRUE(std::filesystem::exists(archive));
@@ -64,9 +65,10 @@ TEST_F(CliOnVirtualLine, ReadSavesTheArchiveAndReportsProgress) {
     EXPECT_EQ(backup.filename().string().substr(0, 11), "781TKA0101-");
     EXPECT_EQ(testing::readWholeFile(backup), testing::readWholeFile(archive));
 
-    // The same key makes the same file.
+    // The same key makes the same file; -q leaves only what went wrong, and nothing did.
     const auto again = scratch / "again.sfp";
-    ASSERT_EQ(run({"read", "-o", again.string(), "--key", "12"}), 0);
+    ASSERT_EQ(run({"read", "-o", again.string(), "--key", "12", "-q"}, true), 0);
+    EXPECT_EQ(err.str(), "");
     EXPECT_EQ(testing::readWholeFile(archive), testing::readWholeFile(again));
 }
 
@@ -108,17 +110,17 @@ TEST_F(CliOnVirtualLine, InfoPrintsTheIdentity) {
 TEST_F(CliOnVirtualLine, FailuresEndWithTheirMessagesAndAFailingStatus) {
     putRadio("portable-v1.json");
     opener.refuse = true;
-    EXPECT_EQ(run({"read", "-o", (scratch / "x.sfp").string()}), 1);
+    EXPECT_EQ(run({"read", "-o", (scratch / "x.sfp").string()}), 3);
     EXPECT_THAT(err.str(), HasSubstr("COM Port is currently in use by another application"));
     EXPECT_FALSE(std::filesystem::exists(scratch / "x.sfp"));
     opener.refuse = false;
 
-    EXPECT_EQ(run({"program", (scratch / "missing.sfp").string()}), 1);
+    EXPECT_EQ(run({"program", (scratch / "missing.sfp").string()}), 4);
     EXPECT_THAT(err.str(), HasSubstr("ERROR: Archive File could not be opened!!"));
 
     const auto junk = scratch / "junk.sfp";
     std::ofstream(junk) << "this is no archive at all, not even close to one";
-    EXPECT_EQ(run({"report", junk.string()}), 1);
+    EXPECT_EQ(run({"report", junk.string()}), 4);
     EXPECT_THAT(err.str(), HasSubstr("Invalid file format!! File is not an *.SFP file"));
 }
 
@@ -130,6 +132,21 @@ TEST_F(CliOnVirtualLine, RadioThatStopsAnsweringFailsTheRead) {
     EXPECT_EQ(opener.opened, opener.closed);
 }
 
+TEST_F(CliOnVirtualLine, ProgramThatFailsHalfWaySaysHowToRecover) {
+    putRadio("portable-v1.json");
+    const auto archive = scratch / "radio.sfp";
+    ASSERT_EQ(run({"read", "-o", archive.string()}), 0) << err.str();
+    sim::FaultRule silent;
+    silent.kind = sim::FaultKind::NoAcknowledgement;
+    silent.match.opcode = 0x20;
+    silent.count = sim::FaultRule::kForever;
+    radio->inject(silent);
+    EXPECT_EQ(run({"program", archive.string()}), 1);
+    EXPECT_THAT(err.str(), HasSubstr("ERROR: Program Radio Error\n"));
+    EXPECT_THAT(err.str(), HasSubstr("the radio may be partly programmed. Program the archive again (vantrel-cli "
+                                     "program " + archive.string() + ")"));
+}
+
 TEST(CliUsage, BadCommandLinesAreUsageErrors) {
     std::ostringstream out, err;
     EXPECT_EQ(cli::runCli({}, out, err), 2);
@@ -137,7 +154,7 @@ TEST(CliUsage, BadCommandLinesAreUsageErrors) {
     EXPECT_EQ(cli::runCli({"frobnicate"}, out, err), 2);
     EXPECT_EQ(cli::runCli({"read", "-o", "x.sfp", "--key", "abc"}, out, err), 2);
     EXPECT_EQ(cli::runCli({"info", "--port", "1", "--device", "/dev/null"}, out, err), 2);
-    EXPECT_THAT(err.str(), HasSubstr("Usage: vantrel-cli"));
+    EXPECT_THAT(err.str(), HasSubstr("Try 'vantrel-cli --help'."));
     std::ostringstream help;
     EXPECT_EQ(cli::runCli({"--help"}, help, err), 0);
     EXPECT_THAT(help.str(), HasSubstr("program FILE.sfp"));

@@ -1,4 +1,5 @@
 #include "link/CommunicationError.h"
+#include "link/PortOpenFailure.h"
 #include "link/PosixCommunicationPort.h"
 #include "link/PosixPseudoTerminal.h"
 #include "link/ProgramDirectory.h"
@@ -7,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -205,23 +208,64 @@ TEST_F(PosixPortTest, PortLockedByAnotherProgramIsInUse) {
     EXPECT_NO_THROW(open());
 }
 
+// Whatever cannot serve as a port fails to open as a port that is in use does, naming its cause.
 TEST(PosixPortOpening, DevicesThatCannotServeAsAPort) {
+    using Cause = PortOpenFailure::Cause;
     VirtualClock clock;
     const std::size_t before = openDescriptors();
-    EXPECT_THROW(PosixCommunicationPort(fs::path("/nonexistent/ttyX"), 9600, 0, 8, 0, 0, clock), PortInUseError);
-    EXPECT_THROW(PosixCommunicationPort(0, 9600, 0, 8, 0, 0, clock), PortInUseError);
-
-    // A file that is no terminal opens but takes no line settings.
+    // A file that is no terminal opens as a file, but can carry no line.
     const fs::path plain = fs::temp_directory_path() / ("vantrel-not-a-tty-" + std::to_string(::getpid()));
     std::ofstream(plain).put('x');
-    try {
-        PosixCommunicationPort port(plain, 9600, 0, 8, 0, 0, clock);
-        ADD_FAILURE() << "a plain file was taken for a serial port";
-    } catch (const GeneralCommunicationError& e) {
-        EXPECT_EQ(e.code(), 6000);
+    const struct {
+        fs::path device;
+        Cause cause;
+    } cases[] = {
+        {"/nonexistent/ttyX", Cause::NoDevice},
+        {"", Cause::NoPort},
+        {plain, Cause::NotASerialPort},
+        {"/dev/null", Cause::NotASerialPort},
+        {fs::temp_directory_path(), Cause::IsADirectory},
+    };
+    for (const auto& c : cases) {
+        try {
+            PosixCommunicationPort port(c.device, 9600, 0, 8, 0, 0, clock);
+            ADD_FAILURE() << c.device << " was taken for a serial port";
+        } catch (const PortOpenFailure& e) {
+            EXPECT_EQ(e.code(), PortInUseError::kCode);
+            EXPECT_EQ(e.cause(), c.cause) << c.device;
+            EXPECT_EQ(e.device(), c.device.string());
+        }
     }
+    EXPECT_THROW(PosixCommunicationPort(0, 9600, 0, 8, 0, 0, clock), PortInUseError);
     fs::remove(plain);
     EXPECT_EQ(openDescriptors(), before);
+}
+
+// The cause an errno stands for, and how it is said.
+TEST(PosixPortOpening, CausesAreNamedWithTheirDevice) {
+    using Cause = PortOpenFailure::Cause;
+    const struct {
+        int error;
+        Cause cause;
+        std::string says;
+    } cases[] = {
+        {EACCES, Cause::PermissionDenied, "/dev/ttyUSB0: permission denied \u2014 add yourself to the dialout group"},
+        {EPERM, Cause::PermissionDenied, "/dev/ttyUSB0: permission denied \u2014 add yourself to the dialout group"},
+        {ENOENT, Cause::NoDevice, "/dev/ttyUSB0: no such device"},
+        {ENXIO, Cause::NoDevice, "/dev/ttyUSB0: no such device"},
+        {EBUSY, Cause::InUse, "/dev/ttyUSB0: in use by another program"},
+        {ENOTTY, Cause::NotASerialPort, "/dev/ttyUSB0: not a serial port"},
+        {EISDIR, Cause::IsADirectory, "/dev/ttyUSB0: a directory, not a serial port"},
+        {EMFILE, Cause::Other, "/dev/ttyUSB0: " + std::string(std::strerror(EMFILE))},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PortOpenFailure::causeOf(c.error), c.cause) << c.error;
+        const PortOpenFailure failure(PortOpenFailure::causeOf(c.error), "/dev/ttyUSB0", c.error);
+        EXPECT_EQ(failure.explanation(), c.says);
+        EXPECT_EQ(portOpenExplanation(failure), c.says);
+    }
+    EXPECT_EQ(portOpenExplanation(PortInUseError()), "the port is in use by another program");
+    EXPECT_EQ(portOpenExplanation(TimeoutOnReceive()), "");
 }
 
 TEST(PosixPortNames, ComNumberFollowsItsLinkInTheProgramFolder) {

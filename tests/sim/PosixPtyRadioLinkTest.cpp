@@ -1,5 +1,7 @@
 #include "SimFixture.h"
 
+#include <gmock/gmock.h>
+
 #include "sim/PtyRadioLink.h"
 
 #include <chrono>
@@ -144,9 +146,17 @@ TEST(RadioSimProgram, ServesBehindALinkUntilTerminatedAndRemovesTheLink) {
     ASSERT_TRUE(fs::exists(simProgram()));
     const fs::path link = fs::temp_directory_path() / ("vantrel-sim-com1-" + std::to_string(::getpid()));
     Program sim({simProgram(), "--profile", radioProfilePath("portable-v1.json").string(), "--link", link.string()});
-    const std::string slave = sim.readLine(sim.out);
-    ASSERT_TRUE(slave.starts_with("/dev/")) << slave;
+    const std::string ready = sim.readLine(sim.out);
+    const std::string prefix = "ready: " + link.string() + " -> ";
+    ASSERT_TRUE(ready.starts_with(prefix + "/dev/")) << ready;
+    const std::string slave = ready.substr(prefix.size());
     ASSERT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), slave);
+
+    // A second simulator on the same link is turned away and leaves the first one's link alone.
+    Program second({simProgram(), "--profile", radioProfilePath("portable-v1.json").string(), "--link", link.string()});
+    EXPECT_THAT(second.readLine(second.err), ::testing::HasSubstr("is served by a running simulator"));
+    EXPECT_EQ(second.exitStatus(), 1);
     EXPECT_EQ(fs::read_symlink(link), slave);
 
     const int fd = ::open(link.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -158,6 +168,16 @@ TEST(RadioSimProgram, ServesBehindALinkUntilTerminatedAndRemovesTheLink) {
     ::kill(sim.pid, SIGTERM);
     EXPECT_EQ(sim.exitStatus(), 0);
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+TEST(RadioSimProgram, TakesOverALinkLeftBehindByASimulatorThatDied) {
+    const fs::path link = fs::temp_directory_path() / ("vantrel-sim-stale-" + std::to_string(::getpid()));
+    fs::create_symlink("/dev/pts/vantrel-gone", link);
+    Program sim({simProgram(), "--profile", radioProfilePath("portable-v1.json").string(), "--link", link.string()});
+    EXPECT_TRUE(sim.readLine(sim.out).starts_with("ready: " + link.string() + " -> /dev/"));
+    EXPECT_NE(fs::read_symlink(link), "/dev/pts/vantrel-gone");
+    ::kill(sim.pid, SIGTERM);
+    EXPECT_EQ(sim.exitStatus(), 0);
 }
 
 TEST(RadioSimProgram, RefusesABadProfileWithAMessage) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "link/CommunicationError.h"
+#include "link/PortOpenFailure.h"
 #include "link/PortOpener.h"
 #include "link/VirtualClock.h"
 #include "link/VirtualLine.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vantrel::testing {
@@ -21,6 +23,7 @@ public:
     std::unique_ptr<CommunicationPort> open(std::int32_t portNumber) override {
         requested.push_back(portNumber);
         if (refuse) throw PortInUseError();
+        if (refuseBecause) throw PortOpenFailure(*refuseBecause, "/dev/ttyUSB0", 0);
         ++opened;
         return std::make_unique<TrackedPort>(line, static_cast<std::uint32_t>(portNumber), closed);
     }
@@ -31,6 +34,8 @@ public:
     int opened = 0;
     int closed = 0;
     bool refuse = false;
+    // Refuses as a real port does, naming its cause.
+    std::optional<PortOpenFailure::Cause> refuseBecause;
 
 private:
     class TrackedPort : public VirtualLinePort {

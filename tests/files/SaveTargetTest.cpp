@@ -1,0 +1,66 @@
+#include "files/ScratchDirectory.h"
+#include "files/fileBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A save lands on the file a link names, and never renames over anything but a regular file.
+TEST(SaveTarget, FollowsLinksAndRefusesWhatIsNoRegularFile) {
+    testing::ScratchDirectory scratch;
+    const fs::path file = scratch / "kept.sfp";
+    testing::writeWholeFile(file, "old");
+    fs::create_directory(scratch / "folder");
+    std::error_code error;
+    fs::create_symlink(file, scratch / "link.sfp", error);
+    if (error) GTEST_SKIP() << "no symbolic links here: " << error.message();
+    fs::create_symlink(scratch / "missing.sfp", scratch / "dangling.sfp");
+    fs::create_directory_symlink(scratch / "folder", scratch / "folder-link");
+
+    const struct {
+        fs::path path;
+        SaveRefusal refusal;
+        fs::path lands;
+    } cases[] = {
+        {scratch / "new.sfp", SaveRefusal::None, scratch / "new.sfp"},
+        {file, SaveRefusal::None, file},
+        {scratch / "link.sfp", SaveRefusal::None, file},
+        {scratch / "dangling.sfp", SaveRefusal::BrokenLink, {}},
+        {scratch / "folder", SaveRefusal::Directory, {}},
+        {scratch / "folder-link", SaveRefusal::Directory, {}},
+        {scratch / "no-folder" / "x.sfp", SaveRefusal::CannotCreate, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string());
+        EXPECT_EQ(probeSave(c.path), c.refusal);
+        EXPECT_EQ(replaceFile(c.path, "new"), c.refusal == SaveRefusal::None);
+        if (!c.lands.empty()) {
+            EXPECT_EQ(testing::readWholeFile(c.lands), "new");
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(scratch / "link.sfp"));
+    EXPECT_TRUE(fs::is_symlink(scratch / "dangling.sfp"));
+    EXPECT_FALSE(fs::exists(scratch / "missing.sfp"));
+    EXPECT_TRUE(fs::is_directory(scratch / "folder"));
+    // Nothing but what was saved: no temporary left behind by the probes or the refusals.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(scratch.path())) ++entries;
+    EXPECT_EQ(entries, 6);  // kept, new, link, dangling, folder and its link
+}
+
+#ifndef _WIN32
+TEST(SaveTarget, RefusesADevice) {
+    EXPECT_EQ(probeSave("/dev/null"), SaveRefusal::NotARegularFile);
+    EXPECT_FALSE(replaceFile("/dev/null", "x"));
+}
+#endif
+
+}  // namespace
+}  // namespace vantrel
