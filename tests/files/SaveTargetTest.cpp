@@ -1,4 +1,4 @@
-#include "files/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "files/fileBytes.h"
 
 #include <gtest/gtest.h>
