@@ -4,6 +4,7 @@
 #include "cli/CliPortOpener.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
+#include "files/reportPages.h"
 #include "link/CommunicationError.h"
 #include "model/RF_Frequency.h"
 #include "model/radioIdentity.h"
@@ -125,9 +126,26 @@ int programCommand(const CliOptions& options, std::ostream& err) {
     return kSuccess;
 }
 
-int reportCommand(const CliOptions& options, std::ostream& err) {
+int reportPdf(const radioStorage& storage, const std::string& path, const PdfWriter& pdf, std::ostream& err) {
+    if (!pdf) {
+        err << "ERROR: This build of vantrel-cli cannot write PDF files\n";
+        return kRefused;
+    }
+    if (!pdf(splitReportLines(previewFileModule(storage).reportText()), path)) {
+        err << "ERROR: The report could not be written to " << path << '\n';
+        return kRefused;
+    }
+    err << "NOTE: Report pages written to " << path << '\n';
+    return kSuccess;
+}
+
+int reportCommand(const CliOptions& options, const PdfWriter& pdf, std::ostream& err) {
     radioStorage storage;
     if (!loadNamedArchive(options, storage, err)) return kRefused;
+    if (options.pdf) {
+        const int status = reportPdf(storage, *options.pdf, pdf, err);
+        if (status != kSuccess || !options.output) return status;
+    }
     const std::string path = options.output.value_or(previewFileModule::kReportName);
     if (!previewFileModule(storage).writeReport(path)) {
         err << "ERROR: The report could not be written to " << path << '\n';
@@ -171,16 +189,16 @@ int infoCommand(std::ostream& out, std::ostream& err) {
     return kSuccess;
 }
 
-int dispatch(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int dispatch(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, std::ostream& err) {
     if (options.command == "read") return readCommand(options, err);
     if (options.command == "program") return programCommand(options, err);
-    if (options.command == "report") return reportCommand(options, err);
+    if (options.command == "report") return reportCommand(options, pdf, err);
     return infoCommand(out, err);
 }
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, const PdfWriter& pdf) {
     CliOptions options;
     try {
         options = parseOptions(arguments);
@@ -196,7 +214,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         auto opener = makeCliPortOpener(options);
         std::unique_ptr<ScopedPortOpener> scope;
         if (opener) scope = std::make_unique<ScopedPortOpener>(*opener);
-        return dispatch(options, out, err);
+        return dispatch(options, pdf, out, err);
     } catch (const UsageError& e) {
         err << "vantrel-cli: " << e.what() << '\n';
         return kUsageError;

@@ -11,8 +11,9 @@ const char* const kUsage =
     "  read -o FILE.sfp     read the whole radio and save it as an archive\n"
     "  program FILE.sfp     load an archive and program it all into the radio on the line\n"
     "                       (refused when the radio's serial number differs)\n"
-    "  report FILE.sfp [-o FILE]\n"
-    "                       write the softpot report of an archive (default display.txt)\n"
+    "  report FILE.sfp [-o FILE] [--pdf FILE.pdf]\n"
+    "                       write the softpot report of an archive (default display.txt), or\n"
+    "                       its printed pages as a PDF file (the text too when -o is given)\n"
     "  info                 read and print the radio's identity and frequency plan\n"
     "\n"
     "Options:\n"
@@ -56,6 +57,7 @@ void checkComplete(const CliOptions& options) {
     if ((options.command == "program" || options.command == "report") && options.archive.empty()) {
         throw UsageError(options.command + " needs an archive file");
     }
+    if (options.pdf && options.command != "report") throw UsageError("--pdf goes with report");
     if (options.port && options.device) throw UsageError("--port and --device exclude each other");
     if (options.key && (*options.key < 0 || *options.key > 32767)) throw UsageError("--key takes 0..32767");
 }
@@ -73,6 +75,8 @@ CliOptions parseOptions(const std::vector<std::string>& arguments) {
         }
         if (word == "-o" || word == "--output") {
             options.output = reader.valueOf(word);
+        } else if (word == "--pdf") {
+            options.pdf = reader.valueOf(word);
         } else if (word == "--port") {
             options.port = parseNumber(word, reader.valueOf(word));
         } else if (word == "--device") {
