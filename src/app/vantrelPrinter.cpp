@@ -34,17 +34,17 @@ void vantrelPrinter::useDevice(const std::string& device) {
     printer_->setPrinterName(QString::fromStdString(device));
 }
 
+// A named printer the print system does not know would silently become a PDF file: it fails.
 bool vantrelPrinter::probe() {
-    lastProbeFailed_ = !printsToFile() && !printer_->isValid();
+    const bool named = !device_.empty();
+    lastProbeFailed_ = named && (QPrinterInfo::printerInfo(QString::fromStdString(device_)).isNull() ||
+                                 !printer_->isValid() || printsToFile());
     return !lastProbeFailed_;
 }
 
 void vantrelPrinter::followDefault(const std::string& entry) {
     const PrinterEntry named = parsePrinterEntry(entry);
-    if (named.device.empty()) {
-        useDevice({});
-        return;
-    }
+    // The printer in use, as the technician set it up, stays while it works.
     if (!lastProbeFailed_ && named.device == device_ && named.driver == driver_ && named.port == port_) return;
     driver_ = named.driver;
     port_ = named.port;

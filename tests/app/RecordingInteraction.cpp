@@ -55,6 +55,14 @@ void RecordingInteraction::openHelp(std::optional<int> context) {
     record(Event{Kind::Help, {}, {}, {}, context});
 }
 
+bool RecordingInteraction::choosePrinter(QPrinter& printer, int minPage, int maxPage) {
+    record(Event{Kind::PrintDialog, {}, {}, {}, {}, {minPage, maxPage}});
+    if (printDialogs.empty()) return false;
+    auto handler = std::move(printDialogs.front());
+    printDialogs.pop_front();
+    return handler(printer);
+}
+
 std::vector<ShownMessage> RecordingInteraction::messages() const {
     std::vector<ShownMessage> shown;
     for (const Event& e : events) {
