@@ -75,25 +75,18 @@ void ReportPrinting::closeReport() {
     report_ = nullptr;
 }
 
-void ReportPrinting::printerSetup() {
-    if (!openReport()) return;
-    {
-        PrintingJob job(printingCount_);
-        if (usePrinter().probe()) {
-            printWithDialog();
-        } else {
-            client_.interaction().message(kInstallPrinter, "NOTE", MessageIcon::Information);
-        }
-    }
-    closeReport();
-}
+void ReportPrinting::printerSetup() { runJob(&ReportPrinting::printWithDialog); }
 
-void ReportPrinting::printPreview() {
+void ReportPrinting::printPreview() { runJob(&ReportPrinting::runPreview); }
+
+// The steps both menu commands share: the report written and loaded, the job counted, and the
+// printer probed before `job` runs.
+void ReportPrinting::runJob(void (ReportPrinting::*job)()) {
     if (!openReport()) return;
     {
-        PrintingJob job(printingCount_);
+        PrintingJob counted(printingCount_);
         if (usePrinter().probe()) {
-            runPreview();
+            (this->*job)();
         } else {
             client_.interaction().message(kInstallPrinter, "NOTE", MessageIcon::Information);
         }

@@ -39,6 +39,7 @@ public:
     TApxPreviewWin* preview() const { return preview_; }
 
 private:
+    void runJob(void (ReportPrinting::*job)());
     bool openReport();
     void closeReport();
     vantrelPrinter& usePrinter();

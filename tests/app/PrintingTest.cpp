@@ -123,13 +123,7 @@ TEST(PrintNotificationTest, DialogHoldsItsMessageAndAnOkButton) {
 
 class PrintingTest : public GuiTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(startApp());
-        putRadio();
-        choose(kReadRadio);
-        ASSERT_TRUE(client().radioRead());
-        ui.clear();
-    }
+    void SetUp() override { startWithRadioRead(); }
 
     ReportPrinting& printing() { return app->printing(); }
 
