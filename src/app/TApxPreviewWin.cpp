@@ -127,8 +127,8 @@ QAction* TApxPreviewWin::action(int id) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
-void TApxPreviewWin::step(void (previewPages::*move)()) {
-    (pages_.*move)();
+void TApxPreviewWin::step(void (previewPages::*change)()) {
+    (pages_.*change)();
     refresh();
 }
 

@@ -42,7 +42,7 @@ private:
     class PageView;
 
     QAction* addButton(int id, const QString& text, std::function<void()> run);
-    void step(void (previewPages::*move)());
+    void step(void (previewPages::*change)());
     void refresh();
 
     const ReportPageRenderer& renderer_;
