@@ -12,6 +12,8 @@ packages=(
   clang-format-14 clang-tidy-14
   # The desktop program, its offscreen tests, and a real X server for the demo and screenshots.
   qt6-base-dev fonts-liberation xvfb xauth
+  # pdftotext reads back the printed pages in the printing tests.
+  poppler-utils
 )
 # scripts/setup.sh --windows adds the Windows cross build and Wine to run it (scripts/test-windows.sh):
 # MinGW-w64 with the POSIX thread model, GoogleTest's sources to build for Windows, 64-bit Wine.

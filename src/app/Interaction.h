@@ -7,6 +7,7 @@
 #include <string>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace vantrel {
@@ -42,6 +43,13 @@ public:
     virtual std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) = 0;
     // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int runDialog(QDialog& dialog) = 0;
+    // The print dialog for a document of pages minPage to maxPage: the technician picks the
+    // printer (or a PDF file), the pages and the copies, which the printer then carries. False
+    // when the dialog was cancelled.
+    virtual bool choosePrinter(QPrinter& printer, int minPage, int maxPage) {
+        (void)printer, (void)minPage, (void)maxPage;
+        return false;
+    }
     // Opens the help at a context number, or at its contents.
     virtual void openHelp(std::optional<int> context) = 0;
 

@@ -2,12 +2,15 @@
 
 #include "app/HelpContexts.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
@@ -80,6 +83,16 @@ std::optional<std::filesystem::path> QtInteraction::chooseFile(const FileDialogR
 }
 
 int QtInteraction::runDialog(QDialog& dialog) { return dialog.exec(); }
+
+// Over the active window: the main window, or the preview when it prints.
+bool QtInteraction::choosePrinter(QPrinter& printer, int minPage, int maxPage) {
+    QWidget* active = QApplication::activeWindow();
+    QPrintDialog dialog(&printer, active != nullptr ? active : parent_.data());
+    dialog.setMinMax(minPage, maxPage);
+    dialog.setFromTo(minPage, maxPage);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 // The user's own runtime folder (readable by nobody else), so that two people on one machine
 // never open or overwrite each other's forwarding pages.

@@ -23,6 +23,7 @@ public:
                           MessageButtons buttons) override;
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
+    bool choosePrinter(QPrinter& printer, int minPage, int maxPage) override;
     void openHelp(std::optional<int> context) override;
 
     // Modes, filter, default suffix and overwrite question of a file dialog from its data.

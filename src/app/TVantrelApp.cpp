@@ -4,6 +4,7 @@
 #include "app/Interaction.h"
 #include "app/KeyboardHelp.h"
 #include "app/RecentFiles.h"
+#include "app/ReportPrinting.h"
 #include "app/TVantrelFrame.h"
 #include "app/TVantrelMDIChild.h"
 #include "app/TVantrelMDIClient.h"
@@ -24,6 +25,7 @@ TVantrelApp::~TVantrelApp() {
         application->removeEventFilter(keyboardHelp_.get());
     }
     ui_.setMainWindow(nullptr);
+    printing_.reset();
     frame_.reset();
 }
 
@@ -42,6 +44,7 @@ bool TVantrelApp::start() {
     installTuningCommands(*client_);
     frame_ = std::make_unique<TVantrelFrame>(client_, [this](int command) { dispatch(command); });
     ui_.setMainWindow(frame_.get());
+    hookPrinting();
     frame_->showRecentFiles(recentFiles_->entries());
     client_->setDropListener([this](const std::string& path) { recordRecentFile(path); });
     qApp->installEventFilter(keyboardHelp_.get());
@@ -66,6 +69,14 @@ void TVantrelApp::shutDown() {
     } catch (...) {
         // No radio, a busy port or a radio that does not answer: there is nobody left to tell.
     }
+}
+
+// The printer and the print jobs belong to the application; the client runs their commands.
+void TVantrelApp::hookPrinting() {
+    printing_ = std::make_unique<ReportPrinting>(*client_, *frame_, [this] { dispatch(command::kPrint); });
+    client_->setWindowCommand(command::kPrinterSetup, [this] { printing_->printerSetup(); });
+    client_->setWindowCommand(command::kPrintPreview, [this] { printing_->printPreview(); });
+    client_->setWindowCommand(command::kPrint, [this] { printing_->printFromPreview(); });
 }
 
 void TVantrelApp::recordRecentFile(const std::string& path) {

@@ -10,6 +10,7 @@ namespace vantrel {
 class Interaction;
 class KeyboardHelp;
 class RecentFiles;
+class ReportPrinting;
 class TVantrelFrame;
 class TVantrelMDIClient;
 
@@ -43,9 +44,11 @@ public:
     RecentFiles& recentFiles() const { return *recentFiles_; }
     KeyboardHelp& keyboardHelp() const { return *keyboardHelp_; }
     int& openScreenKind() { return openScreenKind_; }
+    ReportPrinting& printing() const { return *printing_; }
 
 private:
     void recordRecentFile(const std::string& path);
+    void hookPrinting();
 
     CommandLine commandLine_;
     Interaction& ui_;
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<KeyboardHelp> keyboardHelp_;
     TVantrelMDIClient* client_ = nullptr;  // owned by the frame once it exists
     std::unique_ptr<TVantrelFrame> frame_;
+    std::unique_ptr<ReportPrinting> printing_;
 };
 
 }  // namespace vantrel

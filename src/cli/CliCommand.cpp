@@ -10,6 +10,7 @@
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
 #include "files/radioBackup.h"
+#include "files/reportPages.h"
 #include "link/CommunicationError.h"
 #include "link/PortOpenFailure.h"
 #include "link/ProgramDirectory.h"
@@ -151,9 +152,26 @@ int programCommand(const CliOptions& options, CliConsole& console) {
     return status::kDone;
 }
 
-int reportCommand(const CliOptions& options, std::ostream& out, CliConsole& console) {
+int reportPdf(const radioStorage& storage, const std::string& path, const PdfWriter& pdf, CliConsole& console) {
+    if (!pdf) {
+        console.error("this build of vantrel-cli cannot write PDF files");
+        return status::kFile;
+    }
+    if (!pdf(splitReportLines(previewFileModule(storage).reportText()), path)) {
+        console.error("the report could not be written to " + path);
+        return status::kFile;
+    }
+    console.note("Report pages written to " + path);
+    return status::kDone;
+}
+
+int reportCommand(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
     radioStorage storage;
     if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    if (options.pdf) {
+        const int result = reportPdf(storage, *options.pdf, pdf, console);
+        if (result != status::kDone || !options.output) return result;
+    }
     const std::string path = options.output.value_or("-");
     if (!writeOutput(path, previewFileModule(storage).reportText(), out, console)) return status::kFile;
     if (path != "-") console.note("Report written to " + path);
@@ -177,10 +195,10 @@ int infoCommand(const CliOptions& options, std::ostream& out, CliConsole& consol
     return status::kDone;
 }
 
-int dispatch(const CliOptions& options, std::ostream& out, CliConsole& console) {
+int dispatch(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
     if (options.command == "read") return readCommand(options, out, console);
     if (options.command == "program") return programCommand(options, console);
-    if (options.command == "report") return reportCommand(options, out, console);
+    if (options.command == "report") return reportCommand(options, pdf, out, console);
     return infoCommand(options, out, console);
 }
 
@@ -199,7 +217,7 @@ int resetAfterInterruption(int signal, PortWatch& watch, CliConsole& console) {
 }
 
 // Runs a command with its ports watched: traced with -v, stopped by SIGINT or SIGTERM.
-int runWatched(const CliOptions& options, std::ostream& out, CliConsole& console) {
+int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
     const std::unique_ptr<PortOpener> named = makeCliPortOpener(options);
     PortWatch watch;
     if (options.verbose) watch.trace = &console.err();
@@ -209,7 +227,7 @@ int runWatched(const CliOptions& options, std::ostream& out, CliConsole& console
     std::optional<StopSignals> signals;
     if (talksToRadio) signals.emplace();
     try {
-        return dispatch(options, out, console);
+        return dispatch(options, pdf, out, console);
     } catch (const Interrupted& interrupted) {
         return resetAfterInterruption(interrupted.signal, watch, console);
     }
@@ -217,7 +235,8 @@ int runWatched(const CliOptions& options, std::ostream& out, CliConsole& console
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
+           const PdfWriter& pdf) {
     CliOptions options;
     try {
         options = parseOptions(arguments);
@@ -235,7 +254,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     CliConsole console(err, errIsTerminal && !options.quiet, options.quiet);
     try {
-        return runWatched(options, out, console);
+        return runWatched(options, pdf, out, console);
     } catch (const UsageError& e) {
         err << "vantrel-cli: " << e.what() << '\n';
         return status::kUsage;

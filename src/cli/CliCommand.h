@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -21,7 +22,11 @@ inline constexpr int kSignalBase = 128;
 // Runs one command line of vantrel-cli (the arguments without the program name) and returns
 // the process exit status. Results go to `out`, progress and messages to `err`; progress is
 // one line rewritten in place, and only when `err` is a terminal.
+//
+// `pdf` writes the report's printed pages as a PDF file (false when the file cannot be written);
+// a build without it refuses --pdf.
+using PdfWriter = std::function<bool(const std::vector<std::string>& lines, const std::string& path)>;
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           bool errIsTerminal = false);
+           bool errIsTerminal = false, const PdfWriter& pdf = {});
 
 }  // namespace vantrel::cli

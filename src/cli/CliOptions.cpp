@@ -29,9 +29,10 @@ const std::vector<CommandInfo>& commands() {
          "load an archive and program it all into the radio on the line\n"
          "  (refused when the radio's serial number differs)",
          true, {"--port", "--device", "--quiet", "--verbose"}},
-        {"report", "report FILE.sfp [-o FILE]",
-         "write the softpot report of an archive to FILE, or to standard output without -o", true,
-         {"--output", "--quiet"}},
+        {"report", "report FILE.sfp [-o FILE] [--pdf FILE.pdf]",
+         "write the softpot report of an archive to FILE, or to standard output without -o;\n"
+         "  with --pdf its printed pages as a PDF file (and the text too when -o is given)",
+         true, {"--output", "--pdf", "--quiet"}},
         {"info", "info [--json]", "read and print the radio's identity and frequency plan", false,
          {"--json", "--port", "--device", "--quiet", "--verbose"}},
     };
@@ -55,6 +56,7 @@ struct OptionInfo {
 const std::vector<OptionInfo>& optionTable() {
     static const std::vector<OptionInfo> table{
         {"--output", "-o", "FILE", "write to FILE; - is standard output"},
+        {"--pdf", "", "FILE.pdf", "write the report's printed pages as a PDF file"},
         {"--port", "", "N", "use COM N instead of the port in com.ini"},
         {"--device", "", "PATH", "use this serial device (Linux and macOS)"},
         {"--key", "", "N", "archive key 0..32767 (default: drawn at random)"},
@@ -106,6 +108,7 @@ int parseNumber(const std::string& option, const std::string& text) {
 void store(CliOptions& options, std::string_view name, const std::string& value) {
     const std::string option(name);
     if (name == "--output") options.output = value;
+    if (name == "--pdf") options.pdf = value;
     if (name == "--port") options.port = parseNumber(option, value);
     if (name == "--device") options.device = value;
     if (name == "--key") options.key = parseNumber(option, value);

@@ -13,6 +13,7 @@ struct CliOptions {
     std::string archive;                // the archive of program and report
     std::optional<std::string> output;  // "-" is standard output
     std::optional<int> port;            // --port N: COM N instead of the configured port
+    std::optional<std::string> pdf;     // --pdf FILE: the report's printed pages as a PDF file
     std::optional<std::string> device;  // --device PATH (POSIX): this device, whatever com.ini says
     std::optional<int> key;             // --key N: the archive key, for reproducible files
     bool quiet = false;

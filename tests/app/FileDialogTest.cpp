@@ -55,11 +55,7 @@ std::string contents(const std::filesystem::path& file) {
 class SaveDialogTest : public GuiTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(startApp());
-        putRadio();
-        choose(kReadRadio);
-        ASSERT_TRUE(client().radioRead());
-        ui.clear();
+        startWithRadioRead();
         ui.fileDialog = [this](const FileDialogRequest& request) { return real.chooseFile(request); };
     }
 

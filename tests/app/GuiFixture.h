@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingInteraction.h"
+#include "app/CommandIds.h"
 #include "app/CommandLine.h"
 #include "app/TVantrelApp.h"
 #include "app/TVantrelFrame.h"
@@ -74,6 +75,15 @@ protected:
         line.commandText = commandText;
         app = std::make_unique<TVantrelApp>(line, ui);
         return app->start();
+    }
+
+    // Starts the program and reads the simulated radio, so that an image is in memory.
+    void startWithRadioRead() {
+        ASSERT_TRUE(startApp());
+        putRadio();
+        choose(command::kReadRadio);
+        ASSERT_TRUE(client().radioRead());
+        ui.clear();
     }
 
     TVantrelMDIClient& client() { return *app->client(); }

@@ -13,7 +13,7 @@ namespace vantrel::testing {
 template <typename T>
 void whenModal(std::function<void(T&)> action, int attemptsLeft = 300) {
     QTimer::singleShot(10, [action = std::move(action), attemptsLeft]() mutable {
-        if (auto* shown = qobject_cast<T*>(QApplication::activeModalWidget()); shown != nullptr && shown->isVisible()) {
+        if (auto* shown = dynamic_cast<T*>(QApplication::activeModalWidget()); shown != nullptr && shown->isVisible()) {
             action(*shown);
         } else if (attemptsLeft > 0) {
 

@@ -20,7 +20,7 @@ void RecordingInteraction::record(Event event) {
 
 MessageAnswer RecordingInteraction::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                             MessageButtons buttons) {
-    record(Event{Kind::Message, ShownMessage{text, caption, icon, buttons}, {}, {}, {}, {}});
+    record(Event{Kind::Message, ShownMessage{text, caption, icon, buttons}, {}, {}, {}, {}, {}});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     if (answers.empty()) {
         ADD_FAILURE() << "no answer scripted for \"" << text << "\"";
@@ -58,6 +58,14 @@ int RecordingInteraction::runDialog(QDialog& dialog) {
 
 void RecordingInteraction::openHelp(std::optional<int> context) {
     record(Event{Kind::Help, {}, {}, {}, context, {}});
+}
+
+bool RecordingInteraction::choosePrinter(QPrinter& printer, int minPage, int maxPage) {
+    record(Event{Kind::PrintDialog, {}, {}, {}, {}, {}, {minPage, maxPage}});
+    if (printDialogs.empty()) return false;
+    auto handler = std::move(printDialogs.front());
+    printDialogs.pop_front();
+    return handler(printer);
 }
 
 std::vector<ShownMessage> RecordingInteraction::messages() const {

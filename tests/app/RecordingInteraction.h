@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel::testing {
@@ -35,7 +36,7 @@ inline ShownMessage error(std::string text, std::string caption) {
 // dialog without a scripted answer fails the test and is cancelled.
 class RecordingInteraction : public Interaction {
 public:
-    enum class Kind { Message, FileDialog, Dialog, Help };
+    enum class Kind { Message, FileDialog, Dialog, Help, PrintDialog };
     struct Event {
         Kind kind;
         ShownMessage message;         // Message
@@ -43,6 +44,7 @@ public:
         std::string dialogTitle;      // Dialog
         std::optional<int> context;   // Help
         std::string detail;           // Message, when it had one
+        std::pair<int, int> pages{};  // PrintDialog: the pages offered
     };
 
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -52,6 +54,7 @@ public:
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     void openHelp(std::optional<int> context) override;
+    bool choosePrinter(QPrinter& printer, int minPage, int maxPage) override;
 
     // The script.
     std::deque<MessageAnswer> answers;
@@ -61,6 +64,9 @@ public:
     // Each handler gets the dialog as shown (it may click in it) and returns its result; with no
     // handler left the dialog is cancelled.
     std::deque<std::function<int(QDialog&)>> dialogs;
+    // Each handler gets the printer (it may choose a PDF file and pages) and returns whether the
+    // technician pressed Print; with no handler left the dialog is cancelled.
+    std::deque<std::function<bool(QPrinter&)>> printDialogs;
     // Called as each thing is shown, while the program waits for the answer.
     std::function<void(const Event&)> onShow;
 

@@ -100,6 +100,29 @@ TEST_F(CliOnVirtualLine, ReportWritesTheReportOfAnArchive) {
     EXPECT_THAT(text, HasSubstr(radio->model().identity().serialNumber));
 }
 
+// The PDF writer gets the report's lines; without one (a build without Qt) --pdf is refused.
+TEST_F(CliOnVirtualLine, ReportPdfHandsTheReportLinesToTheWriter) {
+    putRadio("portable-v1.json");
+    const auto archive = scratch / "portable.sfp";
+    ASSERT_EQ(run({"read", "-o", archive.string()}), 0) << err.str();
+    std::vector<std::string> written;
+    std::string path;
+    const cli::PdfWriter writer = [&](const std::vector<std::string>& lines, const std::string& to) {
+        written = lines;
+        path = to;
+        return to != "unwritable.pdf";
+    };
+    std::ostringstream out, messages;
+    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "radio.pdf"}, out, messages, writer), 0);
+    EXPECT_EQ(path, "radio.pdf");
+    ASSERT_GT(written.size(), 100u);
+    EXPECT_THAT(written[5], HasSubstr(radio->model().identity().serialNumber));
+    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "unwritable.pdf"}, out, messages, writer), 1);
+    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "radio.pdf"}, out, messages), 1);
+    EXPECT_THAT(messages.str(), HasSubstr("cannot write PDF files"));
+    EXPECT_EQ(cli::runCli({"info", "--pdf", "radio.pdf"}, out, messages), 2);
+}
+
 TEST_F(CliOnVirtualLine, InfoPrintsTheIdentity) {
     putRadio("portable-v1.json");
     ASSERT_EQ(run({"info"}), 0) << err.str();
