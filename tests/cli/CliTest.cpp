@@ -112,15 +112,15 @@ TEST_F(CliOnVirtualLine, ReportPdfHandsTheReportLinesToTheWriter) {
         path = to;
         return to != "unwritable.pdf";
     };
-    std::ostringstream out, messages;
-    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "radio.pdf"}, out, messages, writer), 0);
+    std::ostringstream text, messages;
+    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "radio.pdf"}, text, messages, false, writer), 0);
     EXPECT_EQ(path, "radio.pdf");
     ASSERT_GT(written.size(), 100u);
     EXPECT_THAT(written[5], HasSubstr(radio->model().identity().serialNumber));
-    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "unwritable.pdf"}, out, messages, writer), 1);
-    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "radio.pdf"}, out, messages), 1);
+    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "unwritable.pdf"}, text, messages, false, writer), 4);
+    EXPECT_EQ(cli::runCli({"report", archive.string(), "--pdf", "radio.pdf"}, text, messages), 4);
     EXPECT_THAT(messages.str(), HasSubstr("cannot write PDF files"));
-    EXPECT_EQ(cli::runCli({"info", "--pdf", "radio.pdf"}, out, messages), 2);
+    EXPECT_EQ(cli::runCli({"info", "--pdf", "radio.pdf"}, text, messages), 2);
 }
 
 TEST_F(CliOnVirtualLine, InfoPrintsTheIdentity) {
