@@ -1,5 +1,7 @@
 #pragma once
 
+#include "operations/MessageInteraction.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,10 +10,6 @@ class QDialog;
 class QWidget;
 
 namespace vantrel {
-
-enum class MessageIcon { Information, Exclamation };
-enum class MessageButtons { Ok, OkCancel, YesNo };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 // The data of a file-open or file-save dialog.
 struct FileDialogRequest {
@@ -31,12 +29,8 @@ struct FileDialogRequest {
 // and questions, file dialogs, the program's own modal dialogs and the help viewer. The program
 // uses the toolkit's dialogs; tests answer from a script and keep the exact texts, captions,
 // icons and buttons that were shown.
-class Interaction {
+class Interaction : public MessageInteraction {
 public:
-    virtual ~Interaction() = default;
-
-    virtual MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
-                                  MessageButtons buttons = MessageButtons::Ok) = 0;
     // The chosen file, or nothing when the dialog was cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) = 0;
     // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
