@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
+#include "cli/UtilityCommands.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
 #include "link/CommunicationError.h"
@@ -181,6 +182,7 @@ int dispatch(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (!arguments.empty() && isUtilityCommand(arguments.front())) return runUtilityCommand(arguments, out, err);
     CliOptions options;
     try {
         options = parseOptions(arguments);
@@ -189,7 +191,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kUsageError;
     }
     if (options.command == "help") {
-        out << kUsage;
+        out << kUsage << '\n' << kUtilityUsage;
         return kSuccess;
     }
     try {
