@@ -1,0 +1,19 @@
+#include "app/UtilityWidgets.h"
+
+namespace vantrel {
+
+QFont utilityWidgets::font(int weight) {
+    QFont f(QStringLiteral("Times Roman"));
+    f.setPixelSize(12);
+    f.setWeight(static_cast<QFont::Weight>(weight));
+    return f;
+}
+
+QValidator::State CharacterFilter::validate(QString& input, int&) const {
+    for (const QChar c : input) {
+        if (c.unicode() > 0x7F || !accepts_(static_cast<char>(c.unicode()))) return Invalid;
+    }
+    return Acceptable;
+}
+
+}  // namespace vantrel
