@@ -27,7 +27,7 @@ constexpr std::array<const char*, BasebandUpdateSession::kSpacings> kSpacingText
 
 TBasebandUpdateWindow::TBasebandUpdateWindow(radioStorage& storage, Interaction& ui, int& openScreenKind,
                                              BasebandUpdateSession::ReadRadio readRadio, QWidget* parent)
-    : QWidget(parent), session_(storage, ui, openScreenKind, std::move(readRadio)) {
+    : QWidget(parent), ui_(ui), session_(storage, ui_, openScreenKind, std::move(readRadio)) {
     setFixedSize(sizeHint());
     buildSpacingButtons();
     place(new QLabel(QString::fromStdString(session_.radioTypeText()), this), 20, 135, 200, 20, kText);
@@ -75,10 +75,29 @@ void TBasebandUpdateWindow::chosen(int i) {
     redraw();
 }
 
-void TBasebandUpdateWindow::update() {
+MessageAnswer TBasebandUpdateWindow::CursorReleasingInteraction::message(const std::string& text,
+                                                                        const std::string& caption, MessageIcon icon,
+                                                                        MessageButtons buttons) {
+    restoreCursor();
+    return inner_.message(text, caption, icon, buttons);
+}
+
+void TBasebandUpdateWindow::CursorReleasingInteraction::showHourglass() {
+    if (hourglass_) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    session_.update();
+    hourglass_ = true;
+}
+
+void TBasebandUpdateWindow::CursorReleasingInteraction::restoreCursor() {
+    if (!hourglass_) return;
     QApplication::restoreOverrideCursor();
+    hourglass_ = false;
+}
+
+void TBasebandUpdateWindow::update() {
+    ui_.showHourglass();
+    session_.update();
+    ui_.restoreCursor();
     redraw();
 }
 

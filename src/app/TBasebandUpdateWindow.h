@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/MessageInteraction.h"
 #include "utilities/BasebandUpdateSession.h"
 
 #include <QWidget>
@@ -37,6 +38,20 @@ public:
     QSize sizeHint() const override;
 
 private:
+    // Hands every message on, with the hourglass of an Update taken away first.
+    class CursorReleasingInteraction : public MessageInteraction {
+    public:
+        explicit CursorReleasingInteraction(MessageInteraction& inner) : inner_(inner) {}
+        MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) override;
+        void showHourglass();
+        void restoreCursor();
+
+    private:
+        MessageInteraction& inner_;
+        bool hourglass_ = false;
+    };
+
     void buildSpacingButtons();
     void buildParameterRow(int i);
     void showRow(int row);
@@ -44,6 +59,7 @@ private:
     void update();
     void redraw();
 
+    CursorReleasingInteraction ui_;
     BasebandUpdateSession session_;
     std::array<QRadioButton*, BasebandUpdateSession::kSpacings> spacing_{};
     std::vector<QComboBox*> lists_;
