@@ -8,37 +8,30 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-bin="$root/${1:-build}/bin"
-for tool in xvfb-run xdotool import; do
-  command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing" >&2; exit 1; }
-done
+source scripts/screenshot-common.sh
+prepare_program_folder "${1:-build}"
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-# A program folder of its own, so the backups and com.ini of this run go nowhere else.
-source scripts/xvfb-vantrel.sh
-program_folder "$bin" "$work"
-
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs" "$root/scripts/xvfb-vantrel.sh" <<'SCRIPT'
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root" <<'SCRIPT'
 set -euo pipefail
-work="$1"; docs="$2"; helpers="$3"
-click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool click 1; sleep "${3:-0.5}"; }
+work="$1"; root="$2"
+source "$root/scripts/screenshot-common.sh"
 cd "$work"
-source "$helpers"
-start_read_vantrel
+start_vantrel portable-v1.json
+read_radio
+click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool click 1; sleep "${3:-0.5}"; }
 click 176 38 1.5                       # toolbar: Print/Printout Preview
 xdotool search --sync --onlyvisible --name 'Preview Window' >/dev/null
 click 252 15 1                         # preview toolbar: Two pages
 xdotool mousemove 1270 790
 sleep 0.5
-import -window root "$docs/screenshot-print-preview.png"
+import -window root "$root/docs/screenshot-print-preview.png"
 click 500 15 1                         # preview toolbar: Close
 xdotool mousemove 368 8 click 1        # Help
 sleep 0.5
 xdotool mousemove 440 29 click 1       # Portable Radio Setup
 xdotool mousemove 1200 700
 sleep 1
-import -window root "$docs/screenshot-main-window.png"
+import -window root "$root/docs/screenshot-main-window.png"
 stop_vantrel
 SCRIPT
 echo "docs/screenshot-main-window.png and docs/screenshot-print-preview.png written"

@@ -9,6 +9,7 @@
 #include "app/TVantrelAboutDlg.h"
 #include "app/StatusText.h"
 #include "app/TVantrelMDIChild.h"
+#include "app/UtilityWindowCommands.h"
 #include "app/tunerSetupWindow.h"
 #include "link/ComStartupCheck.h"
 
@@ -55,6 +56,8 @@ TVantrelMDIClient::TVantrelMDIClient(int& openScreenKind, std::filesystem::path 
     }
     tuningAllowed_ = true;
     statusText_ = kStartStatusText;
+    utilities_ = std::make_unique<UtilityWindowCommands>(*this);
+    utilities_->install();
 }
 
 TVantrelMDIClient::~TVantrelMDIClient() {

@@ -19,6 +19,7 @@ class QMimeData;
 namespace vantrel {
 
 class TProgressWindow;
+class UtilityWindowCommands;
 namespace messages {
 struct Message;
 }
@@ -47,6 +48,8 @@ public:
     bool isEnabled(int id) const { return isCommandEnabled(id, commandState()); }
     // Carries out a command; a disabled one does nothing.
     void execute(int id);
+    // Read Radio as a window asks for it when another radio is on the line, whatever is open.
+    void runReadRadio() { readRadioCommand(); }
     void setWindowCommand(int id, WindowCommand command);
 
     // The status bar text, and who shows it.
@@ -125,6 +128,7 @@ private:
     std::function<void(const std::string&)> dropListener_;
     std::map<int, WindowCommand> windowCommands_;
     std::unique_ptr<TProgressWindow> progress_;
+    std::unique_ptr<UtilityWindowCommands> utilities_;
 };
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include "cli/StopSignals.h"
 #include "cli/WatchedPort.h"
 #include "files/fileBytes.h"
+#include "cli/UtilityCommands.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
 #include "files/radioBackup.h"
@@ -237,6 +238,7 @@ int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& ou
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
            const PdfWriter& pdf) {
+    if (!arguments.empty() && isUtilityCommand(arguments.front())) return runUtilityCommand(arguments, out, err);
     CliOptions options;
     try {
         options = parseOptions(arguments);
@@ -246,6 +248,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command == "help") {
         out << usageText(options.helpTopic);
+        if (options.helpTopic.empty()) out << '\n' << kUtilityUsage;
         return status::kDone;
     }
     if (options.command == "version") {
