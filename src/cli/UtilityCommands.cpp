@@ -178,7 +178,7 @@ int bboCommand(std::ostream& out, std::ostream& err) {
     CliMessages ui(err);
     radioStorage storage;
     QuietProgress progress;
-    if (radioOperations().readRadio(storage, progress) != radioOperations::kReadComplete) {
+    if (!radioOperations().readRadio(storage, progress).isComplete()) {
         err << "ERROR: the radio could not be read\n";
         return kRefused;
     }

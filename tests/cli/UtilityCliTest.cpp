@@ -16,7 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // vantrel-cli in-process against a simulated radio on COM1 of a program folder of its own.
 struct UtilityCli {
-    explicit UtilityCli(const std::string& profile) : bench(testing::radioProfile(profile)) {}
+    explicit UtilityCli(const std::string& profile) : bench(testing::simulatedRadio(profile + ".json")) {}
 
     int run(std::vector<std::string> arguments) {
         out.str("");

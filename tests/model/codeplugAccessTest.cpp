@@ -11,7 +11,7 @@ namespace vantrel {
 namespace {
 
 using testing::RadioBench;
-using testing::radioProfile;
+using testing::simulatedRadio;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint32_t kAt = 0x200;
@@ -29,7 +29,7 @@ struct Block {
     }
     Bytes memory(std::uint32_t offset, std::uint32_t count) { return bench.radio.model().readMemory(kAt + offset, count); }
 
-    RadioBench bench{radioProfile("mobile-bbo-codeplug")};
+    RadioBench bench{simulatedRadio("mobile-bbo-codeplug.json")};
     codeplugAccess access;
 };
 

@@ -3,7 +3,7 @@
 #include "model/radioStorage.h"
 #include "operations/OperationsBench.h"
 #include "operations/radioOperations.h"
-#include "support/ScriptedMessages.h"
+#include "support/ScriptedUtilityMessages.h"
 
 #include <fstream>
 #include <string>
@@ -18,7 +18,7 @@ inline std::string sampleConfig() {
 // A simulated radio on COM1, read into a storage as Read Radio would, with the request log
 // cleared, a scripted technician and the program's window kind.
 struct UtilityBench {
-    explicit UtilityBench(const std::string& profile) : bench(radioProfile(profile)) {
+    explicit UtilityBench(const std::string& profile) : bench(testing::simulatedRadio(profile + ".json")) {
         RecordedProgress progress;
         operations.readRadio(storage, progress);
         bench.radio.clearLog();
@@ -41,7 +41,7 @@ struct UtilityBench {
     RadioBench bench;
     radioStorage storage;
     radioOperations operations;
-    ScriptedMessages ui;
+    ScriptedUtilityMessages ui;
     int kind = 0;
 };
 

@@ -10,7 +10,7 @@ namespace vantrel::testing {
 
 // Answers the core's messages and questions from a script (OK when the script is empty) and
 // keeps what was shown, as "caption|text".
-class ScriptedMessages : public MessageInteraction {
+class ScriptedUtilityMessages : public MessageInteraction {
 public:
     struct Shown {
         std::string text;
