@@ -119,6 +119,10 @@ protected:
     virtual bool commitRow(int row, std::string_view boxText, EnhancedZIRK& conn);
     virtual void closeRadio(EnhancedZIRK& conn);
 
+    // Lays the rows out again. The base constructor can only use its own layOutRows, so a family
+    // that overrides it calls this at the end of its constructor (before a view counts the rows).
+    void layOut() { rows_ = layOutRows(); }
+
     // Helpers for the hooks.
     TuningRow& row(int index) { return rows_.at(static_cast<std::size_t>(index)); }
     const TuningContext& context() const { return context_; }
