@@ -68,7 +68,7 @@ public:
     void open();
     // Shows the stored values: what the screen does when its window is created, and again when
     // a mismatch question led to a new radio being read.
-    void setupDisplay();
+    virtual void setupDisplay();
 
     void sliderStep(int row, std::uint32_t position, SliderStep step);
     void sliderEnd(int row);
@@ -119,6 +119,16 @@ protected:
     virtual bool commitRow(int row, std::string_view boxText, EnhancedZIRK& conn);
     virtual void closeRadio(EnhancedZIRK& conn);
 
+    // The seven rows of a per-point screen, F1..F7.
+    std::vector<TuningRow> perPointRows() const;
+    // What the commit reads of a row's box: at most the characters the box holds.
+    static std::string_view committedText(const std::vector<std::string>& boxTexts, std::size_t row);
+    // The commit's refusals of one value: above the maximum, or an empty box. Says why.
+    bool commitValueAccepted(std::string_view text, std::uint32_t value) const {
+        return commitValueAccepted(text, value, maximum_);
+    }
+    bool commitValueAccepted(std::string_view text, std::uint32_t value, std::uint32_t maximum) const;
+
     // Helpers for the hooks.
     TuningRow& row(int index) { return rows_.at(static_cast<std::size_t>(index)); }
     const TuningContext& context() const { return context_; }
@@ -139,6 +149,10 @@ protected:
     // Checks the serial number; on a mismatch asks the question (the connection is released
     // first) and returns false.
     bool serialConfirmed(EnhancedZIRK& conn);
+    // The question after a mismatch, the connection released first (see serialConfirmed).
+    void handleMismatch();
+    // Runs one user action of a family's own on a connection, as every framework action runs.
+    void action(const std::function<void(EnhancedZIRK&)>& work);
     void show(const messages::Message& message, MessageIcon icon) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
 
@@ -149,7 +163,6 @@ private:
     // is released afterwards unless the action holds it for a drag.
     template <typename Work>
     void act(Work&& work);
-    void handleMismatch();
     void valueChanged(int row, std::uint32_t value);
 
     const TuningFamily& family_;

@@ -22,7 +22,8 @@ public:
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
                           MessageButtons buttons) override {
         const bool question = buttons != MessageButtons::Ok;
-        shown.push_back((question ? "?" : "") + caption + "|" + text + (icon == MessageIcon::Exclamation ? "|!" : ""));
+        shown.push_back((question ? "?" : "") + caption + "|" + text + (icon == MessageIcon::Exclamation ? "|!" : "") +
+                        (icon == MessageIcon::None ? "|-" : ""));
         if (!question) return MessageAnswer::Ok;
         if (answers.empty()) {
             ADD_FAILURE() << "unscripted question: " << text;
