@@ -87,11 +87,11 @@ void PaBiasSession::setupDisplay() {
     const int row = family().catalogue().row;
     // The low-power screens show the voltage always, the high-power ones when the radio has it.
     const bool voltage = offersVoltage() && (lowPower() || s.isSupported(kVoltageCode));
-    control(Q::Voltage).present = voltage;
-    control(Q::Bias1).present = s.isSupported(lowPower() ? catalogueRow(SoftpotFamily::PaBiasLow).code
+    controlOf(Q::Voltage).present = voltage;
+    controlOf(Q::Bias1).present = s.isSupported(lowPower() ? catalogueRow(SoftpotFamily::PaBiasLow).code
                                                          : catalogueRow(SoftpotFamily::PaBiasHigh).code);
-    control(Q::Bias2).present = !lowPower() && s.isSupported(catalogueRow(SoftpotFamily::PaBias2High).code);
-    control(Q::Bias3).present = !lowPower() && s.isSupported(catalogueRow(SoftpotFamily::PaBias3High).code);
+    controlOf(Q::Bias2).present = !lowPower() && s.isSupported(catalogueRow(SoftpotFamily::PaBias2High).code);
+    controlOf(Q::Bias3).present = !lowPower() && s.isSupported(catalogueRow(SoftpotFamily::PaBias3High).code);
     bool firstEnabled = false;
     for (BiasControl& c : controls_) {
         const bool wide = c.quantity == Q::Bias2 || c.quantity == Q::Bias3;
@@ -109,7 +109,7 @@ void PaBiasSession::setupDisplay() {
         c.toggleEnabled = c.present && !firstEnabled;
         firstEnabled = firstEnabled || c.present;
     }
-    done_ = {false, !control(Q::Bias1).present, !control(Q::Bias2).present, false};
+    done_ = {false, !controlOf(Q::Bias1).present, !controlOf(Q::Bias2).present, false};
 }
 
 std::string PaBiasSession::rangeNote() const {
@@ -127,7 +127,7 @@ std::string PaBiasSession::rangeNoteSecondLine() const {
 }
 
 void PaBiasSession::toggle(Q q) {
-    if (control(q).tuning) {
+    if (controlOf(q).tuning) {
         stopTuning(q);
     } else {
         startTuning(q);
@@ -145,29 +145,29 @@ void PaBiasSession::startTuning(Q q) {
         const txPABiasHighVoltageData bias;
         if (q == Q::Voltage) bias.liveWriteByte(kVoltageSoftpot, 0, conn);
         for (const std::uint8_t softpot : kBiasSoftpots) bias.liveWriteByte(softpot, 0, conn);
-        control(q).position = 0;
+        controlOf(q).position = 0;
     });
 }
 
 void PaBiasSession::stopTuning(Q q) {
-    control(q).tuning = false;
+    controlOf(q).tuning = false;
     for (BiasControl& c : controls_) {
         if (c.quantity != q) c.toggleEnabled = c.present && enabledAfterStop(q, c.quantity, done_);
     }
 }
 
 void PaBiasSession::changeValue(Q q, std::uint32_t position) {
-    if (!control(q).tuning) return;
-    control(q).position = position;
+    if (!controlOf(q).tuning) return;
+    controlOf(q).position = position;
     action([&](EnhancedZIRK& conn) {
         if (!serialConfirmed(conn)) return;
-        txPABiasHighVoltageData().liveWriteByte(control(q).softpot, position, conn);
+        txPABiasHighVoltageData().liveWriteByte(controlOf(q).softpot, position, conn);
     });
 }
 
 void PaBiasSession::commitRows(const std::vector<std::string>& boxTexts, EnhancedZIRK& conn) {
     for (const Q q : {Q::Bias1, Q::Bias2, Q::Bias3}) {
-        if (!control(q).present) continue;
+        if (!controlOf(q).present) continue;
         if (!commitBias(q, committedText(boxTexts, at(q)), conn)) return;
     }
     show({lowPower() ? "PA Bias Low softpot values commited !!" : "PA Bias High softpot values commited !!", "NOTE"},
@@ -176,7 +176,7 @@ void PaBiasSession::commitRows(const std::vector<std::string>& boxTexts, Enhance
 
 // The high-power screens commit what the up-down holds; the low-power ones what the box says.
 bool PaBiasSession::commitBias(Q q, std::string_view text, EnhancedZIRK& conn) {
-    BiasControl& c = control(q);
+    BiasControl& c = controlOf(q);
     const std::uint32_t value = lowPower() ? TunerBoxRule::convert(text) : c.position;
     if (!commitValueAccepted(text, value, c.maximum)) return false;
     txPABiasHighVoltageData().commitByte(c.softpot, value, conn);

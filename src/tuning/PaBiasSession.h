@@ -57,7 +57,7 @@ protected:
     virtual bool offersVoltage() const;
 
 private:
-    BiasControl& control(BiasQuantity q) { return controls_[static_cast<std::size_t>(q)]; }
+    BiasControl& controlOf(BiasQuantity q) { return controls_[static_cast<std::size_t>(q)]; }
     void startTuning(BiasQuantity q);
     void stopTuning(BiasQuantity q);
     bool commitBias(BiasQuantity q, std::string_view text, EnhancedZIRK& conn);
