@@ -24,7 +24,7 @@ void AutoSquelchSession::touchRow(int index, EnhancedZIRK&) { setSelectedRow(ind
 // The Auto Tune button of a row whose point is not in use stays enabled: the radio is then
 // tuned at that row's channel all the same, and what it reports is kept.
 void AutoSquelchSession::autoTune(int index) {
-    action([&](EnhancedZIRK& conn) {
+    act([&](EnhancedZIRK& conn) {
         setSelectedRow(index);
         AutoTuneWaitScope waiting(wait());
         if (!context().operations.serialMatches(storage(), conn)) {

@@ -140,7 +140,7 @@ void PaBiasSession::startTuning(Q q) {
         c.toggleEnabled = c.quantity == q;
         c.tuning = c.quantity == q;
     }
-    action([&](EnhancedZIRK& conn) {
+    act([&](EnhancedZIRK& conn) {
         if (!serialConfirmed(conn)) return;
         const txPABiasHighVoltageData bias;
         if (q == Q::Voltage) bias.liveWriteByte(kVoltageSoftpot, 0, conn);
@@ -159,7 +159,7 @@ void PaBiasSession::stopTuning(Q q) {
 void PaBiasSession::changeValue(Q q, std::uint32_t position) {
     if (!controlOf(q).tuning) return;
     controlOf(q).position = position;
-    action([&](EnhancedZIRK& conn) {
+    act([&](EnhancedZIRK& conn) {
         if (!serialConfirmed(conn)) return;
         txPABiasHighVoltageData().liveWriteByte(controlOf(q).softpot, position, conn);
     });

@@ -37,7 +37,7 @@ std::string PaVoltageLimitSession::rangeNote() const { return "Note : Valid Soft
 void PaVoltageLimitSession::prepareRadio(EnhancedZIRK& conn) { data().prepare(storage(), conn); }
 
 void PaVoltageLimitSession::autoTune() {
-    action([&](EnhancedZIRK& conn) {
+    act([&](EnhancedZIRK& conn) {
         if (!serialConfirmed(conn)) return;
         const int code = family().catalogue().code;
         txPAVoltageLimitData().autoTune(storage(), conn);

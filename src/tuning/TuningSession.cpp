@@ -154,8 +154,7 @@ void TuningSession::releaseConnection() {
     for (TuningRow& r : rows_) r.pointPrepared = false;
 }
 
-template <typename Work>
-void TuningSession::act(Work&& work) {
+void TuningSession::act(const std::function<void(EnhancedZIRK&)>& work) {
     EnhancedZIRK* conn = obtainConnection();
     if (conn == nullptr) return;
     holdConnection_ = false;
@@ -167,8 +166,6 @@ void TuningSession::act(Work&& work) {
     }
     if (!holdConnection_) releaseConnection();
 }
-
-void TuningSession::action(const std::function<void(EnhancedZIRK&)>& work) { act(work); }
 
 bool TuningSession::serialConfirmed(EnhancedZIRK& conn) {
     if (context_.operations.serialMatches(context_.storage, conn)) return true;
@@ -229,7 +226,6 @@ void TuningSession::valueChanged(int index, std::uint32_t value) {
         if (!serialConfirmed(conn)) return;
         preparePoint(index, conn);
         applyValue(index, conn);
-        row(index).lastApplied = value;
     });
 }
 

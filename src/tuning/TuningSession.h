@@ -151,18 +151,16 @@ protected:
     bool serialConfirmed(EnhancedZIRK& conn);
     // The question after a mismatch, the connection released first (see serialConfirmed).
     void handleMismatch();
-    // Runs one user action of a family's own on a connection, as every framework action runs.
-    void action(const std::function<void(EnhancedZIRK&)>& work);
     void show(const messages::Message& message, MessageIcon icon) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
+    // Runs one user action on a connection: a failure is reported and ends it; the connection
+    // is released afterwards unless the action holds it for a drag. Actions a family adds (Auto
+    // Tune, toggles, updates) run through here too.
+    void act(const std::function<void(EnhancedZIRK&)>& work);
 
 private:
     EnhancedZIRK* obtainConnection();
     void releaseConnection();
-    // Runs one user action on a connection: a failure is reported and ends it; the connection
-    // is released afterwards unless the action holds it for a drag.
-    template <typename Work>
-    void act(Work&& work);
     void valueChanged(int row, std::uint32_t value);
 
     const TuningFamily& family_;
