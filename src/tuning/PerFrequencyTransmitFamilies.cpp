@@ -57,7 +57,9 @@ const std::array<TuningFamily, 4> kFamilies{{
     {2, 11847, "TTransmitHighPowerWindow", "Transmit High Power", "Transmit High Power", true,
      SoftpotFamily::TransmitHighPower, Keying::PttToggle, 0, &makeTuningData<TransmitPowerTuning<1>>,
      &makeSession<TransmitPowerSession>,
-     {"", "Program softpots aborted for Transmit High Power!! Illegal softpot value",
+     // The prompt names the maximum the screen decided on.
+     {"Commit new softpot values? Softpot Value Range 0-%d",
+      "Program softpots aborted for Transmit High Power!! Illegal softpot value",
       "Please enter a valid Transmit High Power softpot value!!", "NOTE"},
      false, false, false, false},
     {3, 11849, "TTransmitLowPowerWindow", "Transmit Low Power", "Transmit Low Power", true,

@@ -109,7 +109,7 @@ bool TransmitPowerSession::highPower() const { return family().softpot == Softpo
 
 std::string TransmitPowerSession::commitPrompt() const {
     if (!highPower()) return PerFrequencyTransmitSession::commitPrompt();
-    return formatText("Commit new softpot values? Softpot Value Range 0-%d", static_cast<int>(maximum()));
+    return formatText(std::string(family().texts.prompt).c_str(), static_cast<int>(maximum()));
 }
 
 void TransmitPowerSession::showLimitMessage(int index, bool withTrailingSpace) const {

@@ -194,6 +194,7 @@ TEST_P(ReducedPowerTest, RefusesAPointAboveItsLowPowerWithoutSendingIt) {
     const Words values{"40", "50", "42", "43", "44", "45", "46"};
     s->program(values);
     EXPECT_EQ(t.requests(), concat(concat({"serial"}, pointCommits(0, values, {1, 3, 4, 5, 6, 7})), {"channel 200/180"}));
+    EXPECT_EQ(t.ui.shown.front(), "?WARNING|Commit new softpot values? Softpot Value Range 0-255");
     EXPECT_EQ(t.ui.shown.back(),
               "ERROR|Program softpot 2 aborted for Transmit High Power!! softpot value above max value allowed |!");
     EXPECT_EQ(t.storage.value(3, 0), 40);
