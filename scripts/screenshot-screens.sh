@@ -7,16 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-bin="$root/${1:-build}/bin"
-for tool in xvfb-run xdotool import; do
-  command -v "$tool" >/dev/null || { echo "screenshot-screens: $tool is missing" >&2; exit 1; }
-done
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 source scripts/xvfb-vantrel.sh
-program_folder "$bin" "$work"
-mkdir -p "$root/docs/screens"
+screenshot_folder screenshot-screens "$root/${1:-build}/bin"
+trap 'rm -rf "$work"' EXIT
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs/screens" "$root/scripts/xvfb-vantrel.sh" <<'SCRIPT'
 set -euo pipefail

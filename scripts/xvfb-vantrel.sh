@@ -8,9 +8,22 @@ program_folder() {
   printf 'COM Port Id :1\n ' > "$work/com.ini"
 }
 
-# start_read_vantrel: in the program folder, under Xvfb; sets sim and app to their process ids.
+# screenshot_folder SCRIPT BIN: checks the tools a screenshot script needs, makes a program folder in a
+# new temporary directory (sets work; the caller removes it) and docs/screens for the pictures.
+screenshot_folder() {
+  local tool
+  for tool in xvfb-run xdotool import; do
+    command -v "$tool" >/dev/null || { echo "$1: $tool is missing" >&2; exit 1; }
+  done
+  work="$(mktemp -d)"
+  program_folder "$2" "$work"
+  mkdir -p docs/screens
+}
+
+# start_read_vantrel [PROFILE]: in the program folder, under Xvfb, over the simulated radio of the
+# profile (default portable-v1); sets sim and app to their process ids.
 start_read_vantrel() {
-  ./vantrel-radio-sim --profile profiles/portable-v1.json --link com1 >/dev/null &
+  ./vantrel-radio-sim --profile "profiles/${1:-portable-v1}.json" --link com1 >/dev/null &
   sim=$!
   for _ in $(seq 50); do [ -L com1 ] && break; sleep 0.1; done
   ./vantrel &

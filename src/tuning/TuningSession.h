@@ -68,7 +68,7 @@ public:
     void open();
     // Shows the stored values: what the screen does when its window is created, and again when
     // a mismatch question led to a new radio being read.
-    void setupDisplay();
+    virtual void setupDisplay();
 
     void sliderStep(int row, std::uint32_t position, SliderStep step);
     void sliderEnd(int row);
@@ -122,6 +122,15 @@ protected:
     // Lays the rows out again. The base constructor can only use its own layOutRows, so a family
     // that overrides it calls this at the end of its constructor (before a view counts the rows).
     void layOut() { rows_ = layOutRows(); }
+    // The seven rows of a per-point screen, F1..F7.
+    std::vector<TuningRow> perPointRows() const;
+    // What the commit reads of a row's box: at most the characters the box holds.
+    static std::string_view committedText(const std::vector<std::string>& boxTexts, std::size_t row);
+    // The commit's refusals of one value: above the maximum, or an empty box. Says why.
+    bool commitValueAccepted(std::string_view text, std::uint32_t value) const {
+        return commitValueAccepted(text, value, maximum_);
+    }
+    bool commitValueAccepted(std::string_view text, std::uint32_t value, std::uint32_t maximum) const;
 
     // Helpers for the hooks.
     TuningRow& row(int index) { return rows_.at(static_cast<std::size_t>(index)); }
@@ -143,6 +152,8 @@ protected:
     // Checks the serial number; on a mismatch asks the question (the connection is released
     // first) and returns false.
     bool serialConfirmed(EnhancedZIRK& conn);
+    // The question after a mismatch, the connection released first (see serialConfirmed).
+    void handleMismatch();
     void show(const messages::Message& message, MessageIcon icon) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
     // Runs one user action on a connection: a failure is reported and ends it; the connection
@@ -153,7 +164,6 @@ protected:
 private:
     EnhancedZIRK* obtainConnection();
     void releaseConnection();
-    void handleMismatch();
     void valueChanged(int row, std::uint32_t value);
 
     const TuningFamily& family_;

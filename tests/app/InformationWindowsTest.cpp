@@ -234,16 +234,16 @@ TEST_F(InformationWindowsTest, AutoTuneWaitDialogStaysUntilItsOwnerDestroysIt) {
 }
 
 TEST_F(InformationWindowsTest, CommandWhoseWindowIsNotBuiltYetSaysSo) {
-    // Transmit High Power is enabled once a portable was read; its screen comes later.
+    // Front End Filter is enabled once a portable was read; its screen comes later.
     putRadio();
     choose(kReadRadio);
     ui.clear();
-    choose(kTransmitHighPower);
+    choose(kFrontEndFilter);
     EXPECT_EQ(ui.messages(),
-              std::vector<ShownMessage>{note("Tx Align > Transmit Power > High is not available in this version of Vantrel yet.", "NOTE")});
+              std::vector<ShownMessage>{note("Rx Align > Front End Filter is not available in this version of Vantrel yet.", "NOTE")});
     int opened = 0;
-    client().setWindowCommand(kTransmitHighPower, [&opened] { ++opened; });
-    choose(kTransmitHighPower);
+    client().setWindowCommand(kFrontEndFilter, [&opened] { ++opened; });
+    choose(kFrontEndFilter);
     EXPECT_EQ(opened, 1);
 }
 
