@@ -41,12 +41,12 @@ std::optional<FaultKind> faultNamed(std::string_view name) {
     return std::nullopt;
 }
 
-bool RequestMatch::matches(std::uint8_t requestOpcode, const std::vector<std::uint8_t>& payload) const {
+bool RequestMatch::matches(std::uint8_t requestOpcode, const std::vector<std::uint8_t>& requestPayload) const {
     if (opcode && *opcode != requestOpcode) return false;
-    if (this->payload && *this->payload != payload) return false;
+    if (payload && *payload != requestPayload) return false;
     if (!softpot) return true;
     const bool namesSoftpot = requestOpcode == kSoftpotRequest || requestOpcode == kAutoTuneRequest;
-    return namesSoftpot && !payload.empty() && payload[0] == *softpot;
+    return namesSoftpot && !requestPayload.empty() && requestPayload[0] == *softpot;
 }
 
 void FaultPlan::add(const FaultRule& rule) {

@@ -35,7 +35,7 @@ struct RequestMatch {
     std::optional<std::uint8_t> softpot;
     std::optional<std::vector<std::uint8_t>> payload;
 
-    bool matches(std::uint8_t requestOpcode, const std::vector<std::uint8_t>& payload) const;
+    bool matches(std::uint8_t requestOpcode, const std::vector<std::uint8_t>& requestPayload) const;
 };
 
 struct FaultRule {

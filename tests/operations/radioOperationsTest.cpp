@@ -248,7 +248,7 @@ TEST(radioOperationsTest, AnswerDamagedOnTheLineNeverReachesTheStorage) {
         RadioBench bench(simulatedRadio("portable-v1.json"));
         sim::FaultRule rule;
         rule.kind = damage.kind;
-        rule.match = {damage.opcode, damage.softpot};
+        rule.match = {damage.opcode, damage.softpot, {}};
         bench.radio.inject(rule);
         radioStorage storage;
         radioOperations operations;
