@@ -39,7 +39,8 @@ public:
 
     CountingPort(const std::string& device, Pauses& pauses, Listener listener)
         : PosixCommunicationPort(std::filesystem::path(device), 9600, parity::kNone, 8, stopbits::kOne, 0),
-          pauses_(pauses), listener_(std::move(listener)) {}
+          pauses_(pauses),
+          listener_(std::move(listener)) {}
     void transmit(const std::uint8_t* bytes, std::uint32_t count) override {
         ++pauses_.plain;
         if (listener_) listener_(bytes, count, false);

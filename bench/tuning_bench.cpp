@@ -150,11 +150,12 @@ void benchScreen(int kind, const char* name, int steps, const std::string& devic
         summary.writeRatios.push_back((trace.softpotWriteAt - t0) / writeFloor);
         summary.stepRatios.push_back((t1 - t0) / pauses.floorSeconds());
     }
-    std::printf("%-28s line step: write leaves after %.3f x its floor, step ends after %.3f x its floor "
-                "(median of %d; worst %.3f / %.3f)\n",
-                name, median(summary.writeRatios), median(summary.stepRatios), steps,
-                *std::max_element(summary.writeRatios.begin(), summary.writeRatios.end()),
-                *std::max_element(summary.stepRatios.begin(), summary.stepRatios.end()));
+    std::printf(
+        "%-28s line step: write leaves after %.3f x its floor, step ends after %.3f x its floor "
+        "(median of %d; worst %.3f / %.3f)\n",
+        name, median(summary.writeRatios), median(summary.stepRatios), steps,
+        *std::max_element(summary.writeRatios.begin(), summary.writeRatios.end()),
+        *std::max_element(summary.stepRatios.begin(), summary.stepRatios.end()));
     std::printf("%-28s line step: host processor time %.2f ms (median)\n", name, median(summary.cpuMs));
 
     pauses = Pauses{};
@@ -166,10 +167,11 @@ void benchScreen(int kind, const char* name, int steps, const std::string& devic
     }
     session->sliderEnd(0);
     const double drag = seconds() - d0;
-    std::printf("%-28s 20-step drag: %.2f s, floor %.2f s, ratio %.3f; %ld port opened, %ld serial check, "
-                "%ld requests\n",
-                name, drag, pauses.floorSeconds(), drag / pauses.floorSeconds(), pauses.opened, trace.serialChecks,
-                pauses.requests());
+    std::printf(
+        "%-28s 20-step drag: %.2f s, floor %.2f s, ratio %.3f; %ld port opened, %ld serial check, "
+        "%ld requests\n",
+        name, drag, pauses.floorSeconds(), drag / pauses.floorSeconds(), pauses.opened, trace.serialChecks,
+        pauses.requests());
     session->close();
 }
 

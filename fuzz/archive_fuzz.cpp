@@ -4,13 +4,13 @@
 #include "files/fileModule.h"
 #include "model/radioStorage.h"
 
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -22,8 +22,9 @@ const std::string kSoundHeader =
 const std::filesystem::path& scratchArchive() {
     // A memory-backed folder where there is one: a disk write per input would slow the run
     // down a hundredfold.
-    static const std::filesystem::path folder =
-        std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+    static const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm")
+                                                    ? std::filesystem::path("/dev/shm")
+                                                    : std::filesystem::temp_directory_path();
     static const std::filesystem::path path = folder / ("vantrel-archive-fuzz-" + std::to_string(::getpid()) + ".sfp");
     static const bool cleanup = [] {
         std::atexit([] { std::remove(scratchArchive().string().c_str()); });

@@ -19,7 +19,8 @@ using namespace vantrel;
 // Answers every request with the fuzzer's bytes, right behind the echo.
 class HostileRadio : public LinePeer {
 public:
-    HostileRadio(const std::uint8_t* data, std::size_t size, std::uint32_t gap) : stream_(data, data + size), gap_(gap) {}
+    HostileRadio(const std::uint8_t* data, std::size_t size, std::uint32_t gap)
+        : stream_(data, data + size), gap_(gap) {}
     void byteFromHost(std::uint8_t byte, std::uint32_t at, VirtualLine& line) override {
         if (auto frame = assembler_.add(byte)) line.sendToHost(stream_, at + 1, gap_);
     }
@@ -40,11 +41,21 @@ void runOnce(std::uint8_t selector, const std::uint8_t* data, std::size_t size) 
     ZIRKMessage request(0x20, kRequest, sizeof kRequest);
     std::array<std::uint8_t, 64> buffer{};
     switch (selector % 5) {
-        case 0: request.transact(port); break;
-        case 1: request.transactData(port, buffer); break;
-        case 2: ZIRKReply::readExpected(port, opcodes::kUnsupported, waits::kReply); break;
-        case 3: ZIRKReply::readAllowed(port, opcodes::kSoftpotSet, waits::kReply); break;
-        default: ZIRKReply::readAcknowledged(port, opcodes::kMemoryWriteSet, 1920, 0); break;
+        case 0:
+            request.transact(port);
+            break;
+        case 1:
+            request.transactData(port, buffer);
+            break;
+        case 2:
+            ZIRKReply::readExpected(port, opcodes::kUnsupported, waits::kReply);
+            break;
+        case 3:
+            ZIRKReply::readAllowed(port, opcodes::kSoftpotSet, waits::kReply);
+            break;
+        default:
+            ZIRKReply::readAcknowledged(port, opcodes::kMemoryWriteSet, 1920, 0);
+            break;
     }
 }
 
@@ -55,7 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         runOnce(data[0], data + 1, size - 1);
     } catch (const vantrel::Exception&) {
-    } catch (const vantrel::CommError&) {
-    }
+    } catch (const vantrel::CommError&) {}
     return 0;
 }

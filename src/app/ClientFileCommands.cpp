@@ -6,10 +6,10 @@
 #include "app/TProgressWindow.h"
 #include "app/TVantrelMDIClient.h"
 #include "files/radioBackup.h"
+#include "link/PortOpenFailure.h"
 #include "model/radioIdentity.h"
 #include "operations/ReadOutcome.h"
 #include "operations/radioProgramAll.h"
-#include "link/PortOpenFailure.h"
 #include "protocol/cominit.h"
 
 #include <QApplication>
@@ -70,26 +70,26 @@ void TVantrelMDIClient::loadArchiveCommand() {
 void TVantrelMDIClient::loadArchive(const std::filesystem::path& file, bool fromMenu) {
     const ArchiveLoadResult result = archive_.loadArchive(file, storage_);
     switch (result) {
-    case ArchiveLoadResult::Loaded:
-        tuningAllowed_ = true;
-        show(messages::kArchiveLoaded, MessageIcon::Information);
-        archiveLoaded_ = true;
-        setStatusText(identityStatusText(storage_));
-        return;
-    case ArchiveLoadResult::NotOpenable:
-        // Nothing was read, so nothing that was read or loaded before is any less valid.
-        show(messages::kArchiveNotOpened, MessageIcon::Exclamation);
-        return;
-    case ArchiveLoadResult::NotAnArchive:
-        show(messages::kNotAnArchive, MessageIcon::Exclamation);
-        break;
-    case ArchiveLoadResult::IncompatibleVersion:
-        show(messages::kIncompatibleArchive, MessageIcon::Exclamation);
-        break;
-    case ArchiveLoadResult::InvalidTuningProcedureVersion:
-        show(messages::kInvalidTuningProcedure, MessageIcon::Information);
-        tuningAllowed_ = false;
-        break;
+        case ArchiveLoadResult::Loaded:
+            tuningAllowed_ = true;
+            show(messages::kArchiveLoaded, MessageIcon::Information);
+            archiveLoaded_ = true;
+            setStatusText(identityStatusText(storage_));
+            return;
+        case ArchiveLoadResult::NotOpenable:
+            // Nothing was read, so nothing that was read or loaded before is any less valid.
+            show(messages::kArchiveNotOpened, MessageIcon::Exclamation);
+            return;
+        case ArchiveLoadResult::NotAnArchive:
+            show(messages::kNotAnArchive, MessageIcon::Exclamation);
+            break;
+        case ArchiveLoadResult::IncompatibleVersion:
+            show(messages::kIncompatibleArchive, MessageIcon::Exclamation);
+            break;
+        case ArchiveLoadResult::InvalidTuningProcedureVersion:
+            show(messages::kInvalidTuningProcedure, MessageIcon::Information);
+            tuningAllowed_ = false;
+            break;
     }
     archiveLoaded_ = false;
     if (!fromMenu) return;
@@ -174,8 +174,7 @@ void TVantrelMDIClient::showFailure(const messages::Message& message) {
         throw;
     } catch (const std::exception& failure) {
         detail = portOpenExplanation(failure);
-    } catch (...) {
-    }
+    } catch (...) {}
     if (detail.empty()) {
         show(message, MessageIcon::Exclamation);
     } else {

@@ -25,9 +25,7 @@ bool spacing(const S& s, int bit) {
     return (s.storage.value(identity::kPlanRow, identity::kChannelSpacingMaskEntry) >> bit) & 1;
 }
 std::int32_t lowBandMarker(const S& s) { return s.storage.value(identity::kKMRow, identity::kLowBandEntry); }
-std::int32_t dacScreenMarker(const S& s) {
-    return s.storage.value(identity::kDacMarkerRow, identity::kDacMarkerEntry);
-}
+std::int32_t dacScreenMarker(const S& s) { return s.storage.value(identity::kDacMarkerRow, identity::kDacMarkerEntry); }
 
 // The early portables and mobiles, which lack the 20 kHz and the front end filter families.
 bool earlyFamily(const S& s) {
@@ -65,9 +63,7 @@ bool paBiasLowPower(const S& s) {
     return supported(s, F::PaBiasLow) && !kModel.isSollenCapable(s.storage) &&
            !kModel.hasSecondPosition3Letter(s.storage) && !kModel.isPortableB(s.storage);
 }
-bool paBiasRxMode(const S& s) {
-    return (kModel.isMobileE2(s.storage) || kModel.isMobileE3(s.storage)) && anyPaBias(s);
-}
+bool paBiasRxMode(const S& s) { return (kModel.isMobileE2(s.storage) || kModel.isMobileE3(s.storage)) && anyPaBias(s); }
 bool dac(const S& s) {
     const bool lowBandMobile = supported(s, F::KandM) && s.tuningAllowed && lowBandMarker(s) == 1 &&
                                !kModel.isMobileE(s.storage) && secondProcedure(s) && s.dataPresent();
@@ -175,7 +171,8 @@ const std::array kCommands = {
 std::span<const CommandInfo> commandTable() { return kCommands; }
 
 const CommandInfo* findCommand(int id) {
-    const auto found = std::find_if(kCommands.begin(), kCommands.end(), [id](const CommandInfo& c) { return c.id == id; });
+    const auto found =
+        std::find_if(kCommands.begin(), kCommands.end(), [id](const CommandInfo& c) { return c.id == id; });
     return found == kCommands.end() ? nullptr : &*found;
 }
 

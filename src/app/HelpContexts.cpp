@@ -19,8 +19,9 @@ constexpr std::array<ScreenHelp, 29> kScreenHelp{{
 std::span<const ScreenHelp> screenHelpTable() { return kScreenHelp; }
 
 std::optional<int> helpContextForScreen(int openScreenKind) {
-    const auto found = std::find_if(kScreenHelp.begin(), kScreenHelp.end(),
-                                    [openScreenKind](const ScreenHelp& h) { return h.openScreenKind == openScreenKind; });
+    const auto found = std::find_if(kScreenHelp.begin(), kScreenHelp.end(), [openScreenKind](const ScreenHelp& h) {
+        return h.openScreenKind == openScreenKind;
+    });
     if (found == kScreenHelp.end()) return std::nullopt;
     return found->context;
 }

@@ -26,14 +26,29 @@ std::vector<MenuNode> buildMenuBar() {
                popup("&Rated Volume", {item(kRatedVolumeCarrierSquelch), item(kRatedVolumeSollen)}), separator(),
                popup("&Squelch Attn. ", {item(kSquelch125), item(kSquelch20), item(kSquelch25)}), separator(),
                item(kRssi)}),
-        popup("&Tx Align",
-              {item(kBatteryThreshold), separator(),
-               popup("&PA Bias ", {item(kPaBiasHighPower), item(kPaBiasLowPower), item(kPaBiasRxMode)}), separator(),
-               item(kDac), item(kKandMTuning), separator(), item(kReferenceOscillatorWarp), separator(),
-               item(kPaVoltageLimit), separator(), item(kModulationBalance), separator(),
-               popup("&Transmit Power", {item(kTransmitHighPower), item(kTransmitLowPower)}), separator(),
-               popup("&VCO Attn.", {item(kVco125), item(kVco20), item(kVco25)}), separator(), item(kDtmf),
-               item(kDalmor), separator(), item(kHighSpeedTrunking), item(kSelect5), item(kMpt1327)}),
+        popup("&Tx Align", {item(kBatteryThreshold),
+                            separator(),
+                            popup("&PA Bias ", {item(kPaBiasHighPower), item(kPaBiasLowPower), item(kPaBiasRxMode)}),
+                            separator(),
+                            item(kDac),
+                            item(kKandMTuning),
+                            separator(),
+                            item(kReferenceOscillatorWarp),
+                            separator(),
+                            item(kPaVoltageLimit),
+                            separator(),
+                            item(kModulationBalance),
+                            separator(),
+                            popup("&Transmit Power", {item(kTransmitHighPower), item(kTransmitLowPower)}),
+                            separator(),
+                            popup("&VCO Attn.", {item(kVco125), item(kVco20), item(kVco25)}),
+                            separator(),
+                            item(kDtmf),
+                            item(kDalmor),
+                            separator(),
+                            item(kHighSpeedTrunking),
+                            item(kSelect5),
+                            item(kMpt1327)}),
         popup("&Options", {item(kCommunicationSettings)}),
         popup("&Utilities", {item(kProgramSerialNumber), item(kBasebandOffsetUpdate), separator(), item(kTempCompRead),
                              item(kTempCompWrite)}),
@@ -54,18 +69,18 @@ const std::vector<MenuNode>& menuBarLayout() {
 
 std::optional<int> hintNumber(const MenuNode& node) {
     switch (node.kind) {
-    case K::Command:
-        if (node.command >= kNoHintFirst && node.command <= kNoHintLast) return std::nullopt;
-        return node.command;
-    case K::Popup: {
-        if (node.items.empty()) return std::nullopt;
-        const std::optional<int> first = hintNumber(node.items.front());
-        if (!first) return std::nullopt;
-        return *first - 1;
-    }
-    case K::Separator:
-    case K::RecentFiles:
-        break;
+        case K::Command:
+            if (node.command >= kNoHintFirst && node.command <= kNoHintLast) return std::nullopt;
+            return node.command;
+        case K::Popup: {
+            if (node.items.empty()) return std::nullopt;
+            const std::optional<int> first = hintNumber(node.items.front());
+            if (!first) return std::nullopt;
+            return *first - 1;
+        }
+        case K::Separator:
+        case K::RecentFiles:
+            break;
     }
     return std::nullopt;
 }

@@ -18,8 +18,8 @@ struct MenuNode {
     };
 
     Kind kind = Kind::Separator;
-    int command = 0;             // a Command's number; its text is in the command table
-    std::string title;           // a Popup's title
+    int command = 0;              // a Command's number; its text is in the command table
+    std::string title;            // a Popup's title
     std::vector<MenuNode> items;  // a Popup's items
 };
 

@@ -46,22 +46,22 @@ MessageAnswer QtInteraction::message(const std::string& text, const std::string&
 
     QMessageBox box(shown, qt(caption), qt(text), offered, parent_);
     switch (box.exec()) {
-    case QMessageBox::Cancel:
-        return MessageAnswer::Cancel;
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    default:
-        // Closing the box with Esc or its frame counts as its "no" button where it has one.
-        if (buttons == MessageButtons::OkCancel && box.clickedButton() == nullptr) return MessageAnswer::Cancel;
-        if (buttons == MessageButtons::YesNo && box.clickedButton() == nullptr) return MessageAnswer::No;
-        return MessageAnswer::Ok;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            // Closing the box with Esc or its frame counts as its "no" button where it has one.
+            if (buttons == MessageButtons::OkCancel && box.clickedButton() == nullptr) return MessageAnswer::Cancel;
+            if (buttons == MessageButtons::YesNo && box.clickedButton() == nullptr) return MessageAnswer::No;
+            return MessageAnswer::Ok;
     }
 }
 
 void QtInteraction::messageWithDetail(const std::string& text, const std::string& caption, MessageIcon icon,
-                                     const std::string& detail) {
+                                      const std::string& detail) {
     const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning;
     QMessageBox box(shown, qt(caption), qt(text), QMessageBox::Ok, parent_);
     box.setDetailedText(qt(detail));

@@ -129,12 +129,13 @@ void ReportPrinting::runPreview() {
     const ReportPageRenderer renderer(report_->lines());
     QEventLoop loop;
     bool closed = false;
-    auto* preview = new TApxPreviewWin(mainWindow_.windowTitle(), renderer, printer_->printer().pageLayout(), print_,
-                                       [&] {
-                                           closed = true;
-                                           loop.quit();
-                                       },
-                                       &mainWindow_);
+    auto* preview = new TApxPreviewWin(
+        mainWindow_.windowTitle(), renderer, printer_->printer().pageLayout(), print_,
+        [&] {
+            closed = true;
+            loop.quit();
+        },
+        &mainWindow_);
     preview_ = preview;
     preview->setWindowModality(Qt::ApplicationModal);
     preview->setGeometry(mainWindow_.geometry());

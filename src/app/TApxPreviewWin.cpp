@@ -105,8 +105,9 @@ TApxPreviewWin::TApxPreviewWin(const QString& mainCaption, const ReportPageRende
     bar->addWidget(gap(bar, 20));
     addButton(kPrint, QStringLiteral("Print"), std::move(print));
     bar->addWidget(gap(bar, 20));
-    addButton(kClose, QStringLiteral("Close"), [this] { close(); })
-        ->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)});
+    addButton(kClose, QStringLiteral("Close"), [this] {
+        close();
+    })->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_C)});
 
     view_ = new PageView(*this, this);
     setCentralWidget(view_);

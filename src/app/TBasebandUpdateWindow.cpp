@@ -76,8 +76,8 @@ void TBasebandUpdateWindow::chosen(int i) {
 }
 
 MessageAnswer TBasebandUpdateWindow::CursorReleasingInteraction::message(const std::string& text,
-                                                                        const std::string& caption, MessageIcon icon,
-                                                                        MessageButtons buttons) {
+                                                                         const std::string& caption, MessageIcon icon,
+                                                                         MessageButtons buttons) {
     restoreCursor();
     return inner_.message(text, caption, icon, buttons);
 }
@@ -103,7 +103,8 @@ void TBasebandUpdateWindow::update() {
 
 void TBasebandUpdateWindow::redraw() {
     const int row = session_.shownRow();
-    for (int r = 0; r < BasebandUpdateSession::kSpacings; ++r) spacing_[static_cast<std::size_t>(r)]->setChecked(r == row);
+    for (int r = 0; r < BasebandUpdateSession::kSpacings; ++r)
+        spacing_[static_cast<std::size_t>(r)]->setChecked(r == row);
     for (int i = 0; i < static_cast<int>(lists_.size()); ++i) {
         QComboBox* list = lists_[static_cast<std::size_t>(i)];
         const int at = list->findText(QString::fromStdString(session_.currentText(i)));

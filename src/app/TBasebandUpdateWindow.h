@@ -23,8 +23,8 @@ class Interaction;
 class TBasebandUpdateWindow : public QWidget {
 public:
     static constexpr int kSpacingButtonId = 3101;  // 3101..3103
-    static constexpr int kListId = 4100;            // 4100 + i
-    static constexpr int kDefaultId = 4200;         // 4200 + i
+    static constexpr int kListId = 4100;           // 4100 + i
+    static constexpr int kDefaultId = 4200;        // 4200 + i
     static constexpr int kUpdateId = 7116;
 
     TBasebandUpdateWindow(radioStorage& storage, Interaction& ui, int& openScreenKind,

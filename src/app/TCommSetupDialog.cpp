@@ -4,12 +4,12 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -88,8 +88,8 @@ void TCommSetupDialog::fitStatusLine() {
     frame.lineWidth = status_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, status_);
     // The line edit keeps a few pixels of margin inside its frame on each side.
     constexpr int kInnerMargin = 2 * 4;
-    const QSize needed = status_->style()->sizeFromContents(
-        QStyle::CT_LineEdit, &frame, QSize(widest + kInnerMargin, metrics.height()), status_);
+    const QSize needed = status_->style()->sizeFromContents(QStyle::CT_LineEdit, &frame,
+                                                            QSize(widest + kInnerMargin, metrics.height()), status_);
     status_->setMinimumWidth(needed.width());
 }
 

@@ -25,8 +25,8 @@ TTempCompWindow::TTempCompWindow(radioStorage& storage, Interaction& ui, int& op
         entry_->setMaxLength(static_cast<int>(TempCompSession::kDigits));
         entry_->setValidator(new CharacterFilter(TempCompSession::acceptsCharacter, entry_));
     }
-    button_ = place(new QPushButton(reading ? QStringLiteral("Close") : QStringLiteral("Program"), this), 170, 80,
-                    100, 30, utilityWidgets::kTextWeight, kButtonId);
+    button_ = place(new QPushButton(reading ? QStringLiteral("Close") : QStringLiteral("Program"), this), 170, 80, 100,
+                    30, utilityWidgets::kTextWeight, kButtonId);
     connect(button_, &QPushButton::clicked, this, [this] { pressed(); });
 }
 

@@ -17,7 +17,8 @@
 namespace vantrel {
 
 TVantrelApp::TVantrelApp(CommandLine commandLine, Interaction& ui)
-    : commandLine_(std::move(commandLine)), ui_(ui),
+    : commandLine_(std::move(commandLine)),
+      ui_(ui),
       keyboardHelp_(std::make_unique<KeyboardHelp>(ui_, openScreenKind_)) {}
 
 TVantrelApp::~TVantrelApp() {

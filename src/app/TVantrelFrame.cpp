@@ -14,8 +14,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimerEvent>
@@ -36,7 +36,7 @@ QWidget* separatorGap(QWidget* parent) {
 }
 
 struct ToolButton {
-    int glyph;    // 0: a separator
+    int glyph;  // 0: a separator
     int command;
 };
 
@@ -92,23 +92,23 @@ void TVantrelFrame::buildMenu(QMenu* menu, const std::vector<MenuNode>& items) {
     for (const MenuNode& node : items) {
         QAction* added = nullptr;
         switch (node.kind) {
-        case MenuNode::Kind::Command:
-            added = commandAction(node.command);
-            menu->addAction(added);
-            break;
-        case MenuNode::Kind::Separator:
-            added = menu->addSeparator();
-            break;
-        case MenuNode::Kind::Popup: {
-            QMenu* popup = menu->addMenu(QString::fromStdString(node.title));
-            popup->menuAction()->setStatusTip(hintTip(hintFor(node)));
-            buildMenu(popup, node.items);
-            added = popup->menuAction();
-            break;
-        }
-        case MenuNode::Kind::RecentFiles:
-            anchorNext = true;
-            continue;
+            case MenuNode::Kind::Command:
+                added = commandAction(node.command);
+                menu->addAction(added);
+                break;
+            case MenuNode::Kind::Separator:
+                added = menu->addSeparator();
+                break;
+            case MenuNode::Kind::Popup: {
+                QMenu* popup = menu->addMenu(QString::fromStdString(node.title));
+                popup->menuAction()->setStatusTip(hintTip(hintFor(node)));
+                buildMenu(popup, node.items);
+                added = popup->menuAction();
+                break;
+            }
+            case MenuNode::Kind::RecentFiles:
+                anchorNext = true;
+                continue;
         }
         if (anchorNext) recentFilesAnchor_ = added;
         anchorNext = false;
@@ -144,7 +144,8 @@ void TVantrelFrame::buildStatusBar() {
     statusField_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusField_->setMinimumWidth(1);
     statusBar()->addWidget(statusField_, 1);
-    client_->setStatusListener([this](const std::string& text) { statusField_->setText(QString::fromStdString(text)); });
+    client_->setStatusListener(
+        [this](const std::string& text) { statusField_->setText(QString::fromStdString(text)); });
 }
 
 QAction* TVantrelFrame::action(int command) const {

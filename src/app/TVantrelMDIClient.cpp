@@ -3,11 +3,11 @@
 #include "app/AppMessages.h"
 #include "app/CommandIds.h"
 #include "app/MenuLayout.h"
+#include "app/StatusText.h"
 #include "app/TCommSetupDialog.h"
 #include "app/TProgressWindow.h"
 #include "app/TRadioInfoDialog.h"
 #include "app/TVantrelAboutDlg.h"
-#include "app/StatusText.h"
 #include "app/TVantrelMDIChild.h"
 #include "app/UtilityWindowCommands.h"
 #include "app/tunerSetupWindow.h"
@@ -81,33 +81,33 @@ void TVantrelMDIClient::execute(int id) {
     if (!isEnabled(id)) return;
     using namespace command;
     switch (id) {
-    case kLoadArchive:
-        loadArchiveCommand();
-        return;
-    case kSaveArchive:
-        saveArchiveCommand();
-        return;
-    case kReadRadio:
-        readRadioCommand();
-        return;
-    case kProgramAll:
-        programAllCommand();
-        return;
-    case kCommunicationSettings:
-        communicationSettings();
-        return;
-    case kRadioHardwareInformation:
-        radioInformation();
-        return;
-    case kAbout:
-        about();
-        return;
-    case kPortableRadioSetup:
-    case kMobileRadioSetup:
-        openSetupPicture(id == kPortableRadioSetup);
-        return;
-    default:
-        break;
+        case kLoadArchive:
+            loadArchiveCommand();
+            return;
+        case kSaveArchive:
+            saveArchiveCommand();
+            return;
+        case kReadRadio:
+            readRadioCommand();
+            return;
+        case kProgramAll:
+            programAllCommand();
+            return;
+        case kCommunicationSettings:
+            communicationSettings();
+            return;
+        case kRadioHardwareInformation:
+            radioInformation();
+            return;
+        case kAbout:
+            about();
+            return;
+        case kPortableRadioSetup:
+        case kMobileRadioSetup:
+            openSetupPicture(id == kPortableRadioSetup);
+            return;
+        default:
+            break;
     }
     const auto hooked = windowCommands_.find(id);
     if (hooked != windowCommands_.end()) {

@@ -153,22 +153,22 @@ QPixmap serialNumber() {
 
 QPixmap drawToolbarGlyph(int bitmap) {
     switch (bitmap) {
-    case glyph::kLoadArchive:
-        return folder();
-    case glyph::kSaveArchive:
-        return disk();
-    case glyph::kReadRadio:
-        return radioTransfer(false);
-    case glyph::kProgramAll:
-        return radioTransfer(true);
-    case glyph::kPrint:
-        return printer();
-    case glyph::kCommunicationSettings:
-        return serialPlug();
-    case glyph::kProgramSerialNumber:
-        return serialNumber();
-    default:
-        return {};
+        case glyph::kLoadArchive:
+            return folder();
+        case glyph::kSaveArchive:
+            return disk();
+        case glyph::kReadRadio:
+            return radioTransfer(false);
+        case glyph::kProgramAll:
+            return radioTransfer(true);
+        case glyph::kPrint:
+            return printer();
+        case glyph::kCommunicationSettings:
+            return serialPlug();
+        case glyph::kProgramSerialNumber:
+            return serialNumber();
+        default:
+            return {};
     }
 }
 

@@ -57,9 +57,13 @@ void UtilityWindowCommands::openSerialProgram() {
 
 void UtilityWindowCommands::openTempComp(TempCompMode mode) {
     switch (TempCompSession::opening(client_.openScreenKind(), mode)) {
-        case TempCompSession::Opening::AlreadyOpen: return;
-        case TempCompSession::Opening::Refused: messages::tell(client_.interaction(), TempCompSession::refusal(mode)); return;
-        case TempCompSession::Opening::Open: break;
+        case TempCompSession::Opening::AlreadyOpen:
+            return;
+        case TempCompSession::Opening::Refused:
+            messages::tell(client_.interaction(), TempCompSession::refusal(mode));
+            return;
+        case TempCompSession::Opening::Open:
+            break;
     }
     client_.openScreenKind() = TempCompSession::kindOf(mode);
     auto* window = new TTempCompWindow(client_.storage(), client_.interaction(), client_.openScreenKind(), mode);

@@ -21,7 +21,8 @@ tunerSetupWindow::tunerSetupWindow(bool portable, int& openScreenKind, bool& set
     } else {
         // The picture is a file beside the program; say which one is missing rather than show
         // an empty frame.
-        label->setText(QStringLiteral("The picture %1 could not be read.").arg(QString::fromStdString(picture.string())));
+        label->setText(
+            QStringLiteral("The picture %1 could not be read.").arg(QString::fromStdString(picture.string())));
         label->setWordWrap(true);
     }
     auto* scroller = new QScrollArea(this);

@@ -23,10 +23,9 @@ json recordJson(const BboConfigEntry& entry) {
     for (const BboParameter& p : entry.parameters) {
         parameters.push_back({{"name", trimmed(p.name)}, {"offset", p.offset}, {"mask", p.mask}});
     }
-    return {{"record", r.recordNumber},       {"model", r.modelCode},
-            {"system", std::string(1, r.systemLetter)}, {"probeAddress", r.probeAddress},
-            {"probeLow", r.probeLow},          {"probeHigh", r.probeHigh},
-            {"tableAddress", r.tableAddress},  {"parameters", parameters}};
+    return {{"record", r.recordNumber},       {"model", r.modelCode},    {"system", std::string(1, r.systemLetter)},
+            {"probeAddress", r.probeAddress}, {"probeLow", r.probeLow},  {"probeHigh", r.probeHigh},
+            {"tableAddress", r.tableAddress}, {"parameters", parameters}};
 }
 
 template <typename T>
@@ -42,7 +41,8 @@ T field(const json& object, const char* name) {
 std::int64_t integer(const json& object, const char* name, std::int64_t low, std::int64_t high) {
     const json value = field<json>(object, name);
     if (!value.is_number_integer()) throw BboConfigError(std::string("\"") + name + "\" is a whole number");
-    const auto n = value.is_number_unsigned() && value.get<std::uint64_t>() > INT64_MAX ? high + 1 : value.get<std::int64_t>();
+    const auto n =
+        value.is_number_unsigned() && value.get<std::uint64_t>() > INT64_MAX ? high + 1 : value.get<std::int64_t>();
     if (n < low || n > high) {
         throw BboConfigError(std::string("\"") + name + "\" lies outside " + std::to_string(low) + ".." +
                              std::to_string(high));
@@ -67,7 +67,8 @@ BboConfigEntry recordFromJson(const json& object) {
     r.probeHigh = static_cast<std::int32_t>(integer(object, "probeHigh", kInt32Low, kInt32High));
     r.tableAddress = static_cast<std::uint32_t>(integer(object, "tableAddress", 0, kInt32High));
     for (const json& p : field<json>(object, "parameters")) {
-        entry.parameters.push_back({field<std::string>(p, "name"), static_cast<std::uint8_t>(integer(p, "offset", 0, 255)),
+        entry.parameters.push_back({field<std::string>(p, "name"),
+                                    static_cast<std::uint8_t>(integer(p, "offset", 0, 255)),
                                     static_cast<std::uint8_t>(integer(p, "mask", 0, 255))});
     }
     r.parameterCount = static_cast<std::int32_t>(entry.parameters.size());
@@ -79,10 +80,8 @@ BboConfigEntry recordFromJson(const json& object) {
 std::string describeBboConfig(const BboConfigDescription& d) {
     json records = json::array();
     for (const BboConfigEntry& entry : d.records) records.push_back(recordJson(entry));
-    const json description{{"key", d.key},
-                           {"version", d.version},
-                           {"lineEnding", d.crlf ? "CRLF" : "LF"},
-                           {"records", records}};
+    const json description{
+        {"key", d.key}, {"version", d.version}, {"lineEnding", d.crlf ? "CRLF" : "LF"}, {"records", records}};
     return description.dump(2) + "\n";
 }
 
@@ -110,12 +109,14 @@ BboConfigDescription decodeBboConfigFile(const std::string& bytes) {
     for (const BboConfigEntry& entry : d.records) {
         bool plain = plainText(entry.record.modelCode) && plainText(std::string(1, entry.record.systemLetter));
         for (const BboParameter& p : entry.parameters) plain = plain && plainText(p.name);
-        if (!plain) throw BboConfigError("record " + std::to_string(entry.record.recordNumber) +
-                                         " holds texts that are no plain characters");
+        if (!plain)
+            throw BboConfigError("record " + std::to_string(entry.record.recordNumber) +
+                                 " holds texts that are no plain characters");
     }
     if (encodeBboConfig(d) != bytes) {
-        throw BboConfigError("the file would not encode back to the same bytes (mixed line endings, numbers "
-                             "not in their plain form or bytes after the last record)");
+        throw BboConfigError(
+            "the file would not encode back to the same bytes (mixed line endings, numbers "
+            "not in their plain form or bytes after the last record)");
     }
     return d;
 }

@@ -5,9 +5,9 @@
 #include "cli/CliPortOpener.h"
 #include "cli/IdentityOutput.h"
 #include "cli/StopSignals.h"
+#include "cli/UtilityCommands.h"
 #include "cli/WatchedPort.h"
 #include "files/fileBytes.h"
-#include "cli/UtilityCommands.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
 #include "files/radioBackup.h"
@@ -42,10 +42,18 @@ fileModule archiveModule(const CliOptions& options) {
 // Loads the archive named on the command line; false (with the refusal said) when it was refused.
 bool loadNamedArchive(const CliOptions& options, radioStorage& storage, CliConsole& console) {
     switch (archiveModule(options).loadArchive(options.archive, storage)) {
-        case ArchiveLoadResult::Loaded: console.say(messages::kArchiveLoaded); return true;
-        case ArchiveLoadResult::NotOpenable: console.say(messages::kArchiveNotOpened); return false;
-        case ArchiveLoadResult::NotAnArchive: console.say(messages::kNotAnArchive); return false;
-        case ArchiveLoadResult::IncompatibleVersion: console.say(messages::kIncompatibleArchive); return false;
+        case ArchiveLoadResult::Loaded:
+            console.say(messages::kArchiveLoaded);
+            return true;
+        case ArchiveLoadResult::NotOpenable:
+            console.say(messages::kArchiveNotOpened);
+            return false;
+        case ArchiveLoadResult::NotAnArchive:
+            console.say(messages::kNotAnArchive);
+            return false;
+        case ArchiveLoadResult::IncompatibleVersion:
+            console.say(messages::kIncompatibleArchive);
+            return false;
         case ArchiveLoadResult::InvalidTuningProcedureVersion:
             console.say(messages::kInvalidTuningProcedure);
             return false;
@@ -127,8 +135,7 @@ int checkSameRadio(const radioStorage& storage, CliConsole& console) {
 
 void explainPartialProgramming(const CliOptions& options, CliConsole& console) {
     console.error("the radio may be partly programmed. Program the archive again (vantrel-cli program " +
-                  options.archive +
-                  ") or, to put back the values the radio had, program the backup of its last read.");
+                  options.archive + ") or, to put back the values the radio had, program the backup of its last read.");
 }
 
 int programCommand(const CliOptions& options, CliConsole& console) {

@@ -26,7 +26,7 @@ inline constexpr int kSignalBase = 128;
 // `pdf` writes the report's printed pages as a PDF file (false when the file cannot be written);
 // a build without it refuses --pdf.
 using PdfWriter = std::function<bool(const std::vector<std::string>& lines, const std::string& path)>;
-int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-           bool errIsTerminal = false, const PdfWriter& pdf = {});
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal = false,
+           const PdfWriter& pdf = {});
 
 }  // namespace vantrel::cli

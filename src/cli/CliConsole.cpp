@@ -39,11 +39,16 @@ void CliProgress::finish() {
 
 std::string saveRefusalText(const std::string& path, SaveRefusal refusal) {
     switch (refusal) {
-        case SaveRefusal::Directory: return path + ": is a directory; name a file";
-        case SaveRefusal::NotARegularFile: return path + ": not a regular file (a device or a pipe); name a file";
-        case SaveRefusal::BrokenLink: return path + ": a symbolic link to a file that does not exist";
-        case SaveRefusal::CannotCreate: return path + ": cannot be written (missing folder or no permission)";
-        case SaveRefusal::None: break;
+        case SaveRefusal::Directory:
+            return path + ": is a directory; name a file";
+        case SaveRefusal::NotARegularFile:
+            return path + ": not a regular file (a device or a pipe); name a file";
+        case SaveRefusal::BrokenLink:
+            return path + ": a symbolic link to a file that does not exist";
+        case SaveRefusal::CannotCreate:
+            return path + ": cannot be written (missing folder or no permission)";
+        case SaveRefusal::None:
+            break;
     }
     return path + ": could not be written";
 }

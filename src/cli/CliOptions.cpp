@@ -23,17 +23,27 @@ struct CommandInfo {
 
 const std::vector<CommandInfo>& commands() {
     static const std::vector<CommandInfo> table{
-        {"read", "read -o FILE.sfp", "read the whole radio and save it as an archive (-o - writes it to standard output)",
-         false, {"--output", "--port", "--device", "--key", "--quiet", "--verbose"}},
-        {"program", "program FILE.sfp",
+        {"read",
+         "read -o FILE.sfp",
+         "read the whole radio and save it as an archive (-o - writes it to standard output)",
+         false,
+         {"--output", "--port", "--device", "--key", "--quiet", "--verbose"}},
+        {"program",
+         "program FILE.sfp",
          "load an archive and program it all into the radio on the line\n"
          "  (refused when the radio's serial number differs)",
-         true, {"--port", "--device", "--quiet", "--verbose"}},
-        {"report", "report FILE.sfp [-o FILE] [--pdf FILE.pdf]",
+         true,
+         {"--port", "--device", "--quiet", "--verbose"}},
+        {"report",
+         "report FILE.sfp [-o FILE] [--pdf FILE.pdf]",
          "write the softpot report of an archive to FILE, or to standard output without -o;\n"
          "  with --pdf its printed pages as a PDF file (and the text too when -o is given)",
-         true, {"--output", "--pdf", "--quiet"}},
-        {"info", "info [--json]", "read and print the radio's identity and frequency plan", false,
+         true,
+         {"--output", "--pdf", "--quiet"}},
+        {"info",
+         "info [--json]",
+         "read and print the radio's identity and frequency plan",
+         false,
          {"--json", "--port", "--device", "--quiet", "--verbose"}},
     };
     return table;

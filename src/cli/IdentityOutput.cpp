@@ -70,9 +70,9 @@ void printIdentityJson(const radioStorage& storage, std::ostream& out) {
         << ", \"modelNumber\": " << jsonString(storage.modelNumber())
         << ", \"tuningProcedureVersion\": " << storage.tuningProcedureVersion() << ", \"points\": [";
     for (int n = 1; n <= RF_Frequency::kPoints; ++n) {
-        out << (n == 1 ? "" : ", ") << "{\"point\": \"F" << n << "\", \"transmitMHz\": "
-            << jsonNumber(pointMHz(storage, n, true)) << ", \"receiveMHz\": " << jsonNumber(pointMHz(storage, n, false))
-            << "}";
+        out << (n == 1 ? "" : ", ") << "{\"point\": \"F" << n
+            << "\", \"transmitMHz\": " << jsonNumber(pointMHz(storage, n, true))
+            << ", \"receiveMHz\": " << jsonNumber(pointMHz(storage, n, false)) << "}";
     }
     out << "]}\n";
 }

@@ -5,10 +5,10 @@
 #include "cli/CliPortOpener.h"
 #include "files/fileBytes.h"
 #include "link/CommunicationError.h"
+#include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
 #include "operations/radioOperations.h"
-#include "model/radioIdentity.h"
 #include "protocol/cominit.h"
 #include "utilities/BasebandUpdateSession.h"
 #include "utilities/SerialProgramSession.h"
@@ -73,13 +73,20 @@ UtilityOptions parse(const std::vector<std::string>& arguments) {
             if (++i >= arguments.size()) throw UsageError(word + " needs a value");
             return arguments[i];
         };
-        if (word == "--write") o.write = value();
-        else if (word == "--expect") o.expect = value();
-        else if (word == "-o" || word == "--output") o.output = value();
-        else if (word == "--port") o.port.port = number(word, value());
-        else if (word == "--device") o.port.device = value();
-        else if (!word.empty() && word[0] == '-') throw UsageError("unknown option " + word);
-        else o.words.push_back(word);
+        if (word == "--write")
+            o.write = value();
+        else if (word == "--expect")
+            o.expect = value();
+        else if (word == "-o" || word == "--output")
+            o.output = value();
+        else if (word == "--port")
+            o.port.port = number(word, value());
+        else if (word == "--device")
+            o.port.device = value();
+        else if (!word.empty() && word[0] == '-')
+            throw UsageError("unknown option " + word);
+        else
+            o.words.push_back(word);
     }
     if (o.port.port && o.port.device) throw UsageError("--port and --device exclude each other");
     return o;
@@ -211,15 +218,15 @@ int bboConfigCommand(const UtilityOptions& o, std::ostream& out, std::ostream& e
     }
     const bool decode = o.words[0] == "decode";
     if (!decode && !o.output) throw UsageError("bbo-config encode needs -o FILE");
-    const std::optional<std::string> input = readFileHead(o.words[1], decode ? bboConfigFileModule::kMaxFileSize + 1
-                                                                              : kMaxDescription + 1);
+    const std::optional<std::string> input =
+        readFileHead(o.words[1], decode ? bboConfigFileModule::kMaxFileSize + 1 : kMaxDescription + 1);
     if (!input) {
         err << "ERROR: " << o.words[1] << " could not be read\n";
         return kRefused;
     }
     try {
-        const std::string result = decode ? describeBboConfig(decodeBboConfigFile(*input))
-                                          : encodeBboConfig(bboConfigFromJson(*input));
+        const std::string result =
+            decode ? describeBboConfig(decodeBboConfigFile(*input)) : encodeBboConfig(bboConfigFromJson(*input));
         return writeOutput(o.output, result, out, err) ? kSuccess : kRefused;
     } catch (const BboConfigError& e) {
         err << "ERROR: " << o.words[1] << ": " << e.what() << '\n';

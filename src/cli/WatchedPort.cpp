@@ -35,8 +35,7 @@ void WatchedPort::log(char direction, const std::uint8_t* bytes, std::uint32_t c
     if (watch_.trace == nullptr || count == 0) return;
     const auto elapsed = std::chrono::steady_clock::now() - watch_.start;
     char line[32];
-    std::snprintf(line, sizeof line, "%10.3f %c",
-                  std::chrono::duration<double>(elapsed).count(), direction);
+    std::snprintf(line, sizeof line, "%10.3f %c", std::chrono::duration<double>(elapsed).count(), direction);
     std::string text = line;
     for (std::uint32_t i = 0; i < count; ++i) {
         char hex[4];

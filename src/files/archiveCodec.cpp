@@ -109,7 +109,8 @@ std::optional<std::string> encodeArchive(const radioStorage& storage, int key) {
         const bool absent = group.presence == Presence::Marker && !storage.isSupported(group.code);
         for (std::size_t i = 0; i < group.places.size(); ++i) {
             const StoragePlace place = group.places[i];
-            const std::int32_t value = (absent && i == 0) ? ArchiveLayout::kAbsent : storage.value(place.row, place.entry);
+            const std::int32_t value =
+                (absent && i == 0) ? ArchiveLayout::kAbsent : storage.value(place.row, place.entry);
             if (!appendField(out, static_cast<std::int64_t>(value) + key)) return std::nullopt;
         }
     }

@@ -22,8 +22,8 @@ enum class Presence {
 // One run of consecutive value fields, in file order.
 struct ArchiveGroup {
     Presence presence;
-    int code;                       // family code for Presence::Marker, else 0
-    std::uint8_t minVersion;        // archives of an older version do not carry these fields
+    int code;                              // family code for Presence::Marker, else 0
+    std::uint8_t minVersion;               // archives of an older version do not carry these fields
     std::span<const StoragePlace> places;  // storage place of each field, in file order
 };
 

@@ -52,8 +52,10 @@ SaveTarget saveTargetOf(const std::filesystem::path& path) {
         if (error) return {path, SaveRefusal::BrokenLink};
     }
     const fs::file_status status = fs::status(target.file, error);
-    if (fs::is_directory(status)) target.refusal = SaveRefusal::Directory;
-    else if (fs::exists(status) && !fs::is_regular_file(status)) target.refusal = SaveRefusal::NotARegularFile;
+    if (fs::is_directory(status))
+        target.refusal = SaveRefusal::Directory;
+    else if (fs::exists(status) && !fs::is_regular_file(status))
+        target.refusal = SaveRefusal::NotARegularFile;
     return target;
 }
 

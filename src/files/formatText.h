@@ -10,6 +10,7 @@ namespace vantrel {
 #if defined(__GNUC__) || defined(__clang__)
 __attribute__((format(printf, 1, 2)))
 #endif
-std::string formatText(const char* format, ...);
+std::string
+formatText(const char* format, ...);
 
 }  // namespace vantrel

@@ -68,9 +68,7 @@ constexpr Section kMpt1327{F::Mpt1327, "**** MPT 1327 SIGNALLING ****\n", "**** 
 constexpr Section kTrunking{F::HighSpeedTrunking, "**** HIGH SPEED TRUNKING SIGNALLING ****\n", "**** HIGH SPEED TRUNKING SIGNALLING UNSUPPORTED ****\n", AnyVersion, 2, 3};
 // clang-format on
 
-std::string placeholder(int point, const char* tail) {
-    return formatText("  (F%d NOT REQUIRED)%s", point, tail);
-}
+std::string placeholder(int point, const char* tail) { return formatText("  (F%d NOT REQUIRED)%s", point, tail); }
 
 int pointEntry(bool receive, int point) {
     return receive ? RF_Frequency::receiveEntry(point) : RF_Frequency::transmitEntry(point);

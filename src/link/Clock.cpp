@@ -10,14 +10,12 @@
 namespace vantrel {
 
 std::uint32_t SteadyClock::milliseconds() {
-    const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
+    const auto since =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
     return static_cast<std::uint32_t>(since.count());
 }
 
-void SteadyClock::sleep(std::uint32_t ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+void SteadyClock::sleep(std::uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 void SteadyClock::sleepUntil(std::uint32_t counter) {
     using std::chrono::milliseconds;

@@ -30,9 +30,7 @@ public:
 Clock& systemClock();
 
 // Signed distance from `from` to `to` on the wrapping counter.
-inline std::int32_t tickDistance(std::uint32_t from, std::uint32_t to) {
-    return static_cast<std::int32_t>(to - from);
-}
+inline std::int32_t tickDistance(std::uint32_t from, std::uint32_t to) { return static_cast<std::int32_t>(to - from); }
 
 inline void Clock::sleepUntil(std::uint32_t counter) {
     for (;;) {

@@ -23,11 +23,11 @@ public:
 };
 
 // Declares a line failure class with its fixed code.
-#define VANTREL_LINE_FAILURE(Name, Code)                              \
-    class Name : public CommunicationError {                          \
-    public:                                                           \
-        static constexpr std::int32_t kCode = Code;                   \
-        Name() : CommunicationError(kCode) {}                         \
+#define VANTREL_LINE_FAILURE(Name, Code)            \
+    class Name : public CommunicationError {        \
+    public:                                         \
+        static constexpr std::int32_t kCode = Code; \
+        Name() : CommunicationError(kCode) {}       \
     }
 
 VANTREL_LINE_FAILURE(GeneralCommunicationError, 6000);

@@ -35,13 +35,20 @@ PortOpenFailure::Cause PortOpenFailure::causeOf(int systemError) {
 std::string PortOpenFailure::explanation() const {
     const std::string name = device_.empty() ? "the port" : device_;
     switch (cause_) {
-        case Cause::InUse: return name + ": in use by another program";
-        case Cause::NoDevice: return name + ": no such device";
-        case Cause::PermissionDenied: return name + ": permission denied \u2014 add yourself to the dialout group";
-        case Cause::NotASerialPort: return name + ": not a serial port";
-        case Cause::IsADirectory: return name + ": a directory, not a serial port";
-        case Cause::NoPort: return "no serial port named (COM 0, or an empty device name)";
-        case Cause::Other: break;
+        case Cause::InUse:
+            return name + ": in use by another program";
+        case Cause::NoDevice:
+            return name + ": no such device";
+        case Cause::PermissionDenied:
+            return name + ": permission denied \u2014 add yourself to the dialout group";
+        case Cause::NotASerialPort:
+            return name + ": not a serial port";
+        case Cause::IsADirectory:
+            return name + ": a directory, not a serial port";
+        case Cause::NoPort:
+            return "no serial port named (COM 0, or an empty device name)";
+        case Cause::Other:
+            break;
     }
     return name + ": " + std::strerror(systemError_);
 }

@@ -88,9 +88,7 @@ void PosixCommunicationPort::Descriptor::reset(int fd) {
     exclusive_ = false;
 }
 
-void PosixCommunicationPort::Descriptor::claimExclusively() {
-    exclusive_ = ::ioctl(fd_, TIOCEXCL) == 0;
-}
+void PosixCommunicationPort::Descriptor::claimExclusively() { exclusive_ = ::ioctl(fd_, TIOCEXCL) == 0; }
 
 std::filesystem::path PosixCommunicationPort::deviceFor(std::uint32_t portNumber) {
     if (portNumber == 0) return {};

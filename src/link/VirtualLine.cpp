@@ -6,9 +6,8 @@ namespace vantrel {
 
 void VirtualLine::schedule(std::uint8_t byte, std::uint32_t at, bool echo) {
     // Keep arrivals in time order; equal times keep the order they were scheduled in.
-    auto later = std::upper_bound(toHost_.begin(), toHost_.end(), at, [](std::uint32_t t, const Arrival& a) {
-        return tickDistance(a.at, t) < 0;
-    });
+    auto later = std::upper_bound(toHost_.begin(), toHost_.end(), at,
+                                  [](std::uint32_t t, const Arrival& a) { return tickDistance(a.at, t) < 0; });
     toHost_.insert(later, Arrival{at, byte, echo});
 }
 

@@ -57,27 +57,27 @@ inline constexpr int kPointCount = 7;
 
 // Where a family is tuned and read.
 enum class PointRule {
-    None,           // not tied to a frequency point
-    EachTx,         // one value per point F1..F7; a point is used when its transmit half is
-    EachRx,         // ... when its receive half is
-    FirstTx,        // one value, tuned at the first used transmit point
+    None,     // not tied to a frequency point
+    EachTx,   // one value per point F1..F7; a point is used when its transmit half is
+    EachRx,   // ... when its receive half is
+    FirstTx,  // one value, tuned at the first used transmit point
     MiddleTx,
     LastTx,
     MiddleRx,
-    LastUsedTxPair, // one value, read at the last used transmit point and its own receive half
-    Thresholds,     // the three RSSI thresholds
+    LastUsedTxPair,  // one value, read at the last used transmit point and its own receive half
+    Thresholds,      // the three RSSI thresholds
 };
 
 enum class ReadRule {
-    Single,            // one read; stored when the radio answered normally
-    Discarded,         // one read whose only purpose is the support flag
-    PerPoint,          // all points at once, else every used point in turn
-    PerPointStops,     // as PerPoint, but an unsupported first used point ends the block
-    OnePoint,          // one read at the LastUsedTxPair channel
-    ProbeThenPerPoint, // an auto-tune probe must answer 0 before the points are read
-    AllPointsByte2,    // the all-points form, of which only data byte 2 is kept
-    FrequencyPlan,     // comes with the frequency plan; the family has no read of its own
-    Rssi,              // the two RSSI requests
+    Single,             // one read; stored when the radio answered normally
+    Discarded,          // one read whose only purpose is the support flag
+    PerPoint,           // all points at once, else every used point in turn
+    PerPointStops,      // as PerPoint, but an unsupported first used point ends the block
+    OnePoint,           // one read at the LastUsedTxPair channel
+    ProbeThenPerPoint,  // an auto-tune probe must answer 0 before the points are read
+    AllPointsByte2,     // the all-points form, of which only data byte 2 is kept
+    FrequencyPlan,      // comes with the frequency plan; the family has no read of its own
+    Rssi,               // the two RSSI requests
 };
 
 // The spacing byte of a test-mode request: the data class's spacing code, or a fixed code.
@@ -115,9 +115,9 @@ struct SoftpotFamilyRow {
     int code;                    // support flag; supportCode::kNone when the family has none
     int row;
     int firstEntry;
-    int entryCount;              // a multiple of 7 for per-point blocks (K and M: two per point)
+    int entryCount;  // a multiple of 7 for per-point blocks (K and M: two per point)
     std::uint8_t softpot;
-    std::uint32_t width;         // bytes of one value on the wire
+    std::uint32_t width;  // bytes of one value on the wire
     std::optional<SoftpotRange> range;
     PointRule points;
     std::span<const PreparationStep> readPreparation;  // sent before the read (none: empty)

@@ -69,8 +69,7 @@ bool codeplugAccess::readByte(std::uint32_t subBlock, std::uint32_t entry, std::
     return true;
 }
 
-bool codeplugAccess::writeByte(std::uint8_t value, std::uint32_t subBlock, std::uint32_t entry,
-                               std::uint32_t index) {
+bool codeplugAccess::writeByte(std::uint8_t value, std::uint32_t subBlock, std::uint32_t entry, std::uint32_t index) {
     const auto at = positionOf(subBlock, entry, index);
     if (!at) return false;
     const auto guard = layout_.guardOf(block_, *at);

@@ -45,8 +45,7 @@ std::uint32_t CodeplugBlockLayout::variableSubBlockBytes(std::uint32_t entries) 
     return entryLength * entries + 1 + (entryChecksums ? entries : 0) + (subBlockChecksums ? 1 : 0);
 }
 
-void CodeplugBlockLayout::measure(std::uint32_t address,
-                                  const std::function<std::uint8_t(std::uint32_t)>& countAt) {
+void CodeplugBlockLayout::measure(std::uint32_t address, const std::function<std::uint8_t(std::uint32_t)>& countAt) {
     std::uint64_t size = 0;
     if (!subBlockForm) {
         size = std::uint64_t{entryLength} * entryCount + kSimpleHeader + (entryChecksums ? entryCount : 0);
@@ -77,9 +76,8 @@ std::optional<std::pair<std::uint32_t, std::uint32_t>> CodeplugBlockLayout::vari
     }
 }
 
-std::optional<std::uint32_t> CodeplugBlockLayout::position(std::span<const std::uint8_t> block,
-                                                           std::uint32_t subBlock, std::uint32_t entry,
-                                                           std::uint32_t index) const {
+std::optional<std::uint32_t> CodeplugBlockLayout::position(std::span<const std::uint8_t> block, std::uint32_t subBlock,
+                                                           std::uint32_t entry, std::uint32_t index) const {
     if (index >= entryLength) return std::nullopt;
     std::uint64_t at = 0;
     if (!subBlockForm) {

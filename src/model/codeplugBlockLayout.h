@@ -33,7 +33,7 @@ struct CodeplugBlockLayout {
     std::uint32_t entryCount = 0;
     std::uint32_t subBlockSize = 0;  // 0: each sub-block begins with its own entry count
     std::uint32_t subBlockCount = 0;
-    std::uint32_t totalSize = 0;     // set by measure()
+    std::uint32_t totalSize = 0;  // set by measure()
 
     static CodeplugBlockLayout fromHeader(std::span<const std::uint8_t, kHeaderBytes> header);
 
@@ -58,7 +58,7 @@ struct CodeplugBlockLayout {
 private:
     // Start and size of sub-block s of a variable block, read from the block's own count bytes.
     std::optional<std::pair<std::uint32_t, std::uint32_t>> variableSubBlock(std::span<const std::uint8_t> block,
-                                                                             std::uint32_t s) const;
+                                                                            std::uint32_t s) const;
     std::uint32_t entryStride() const { return entryLength + (entryChecksums ? 1 : 0); }
     std::uint32_t fixedSubBlockStride() const { return subBlockSize + (subBlockChecksums ? 1 : 0); }
     std::uint32_t dataEnd() const { return totalSize - (blockChecksum ? 1 : 0); }

@@ -21,7 +21,7 @@ struct BboParameter {
 // The baseband offset configuration record matched to this radio.
 struct BboConfigRecord {
     std::int32_t recordNumber = 0;
-    std::string modelCode;     // three characters
+    std::string modelCode;  // three characters
     char systemLetter = '\0';
     std::uint32_t probeAddress = 0;
     std::int32_t probeLow = 0;

@@ -64,8 +64,7 @@ bool radiomodel::containsModelListD(const radioStorage& s) const {
 
 bool radiomodel::hasIcMarker(const radioStorage& s) const {
     const std::string& ic = s.icVersion();
-    return ic.size() > kIcMarkerByte &&
-           static_cast<unsigned char>(ic[kIcMarkerByte]) == modelPatternTable().icMarker;
+    return ic.size() > kIcMarkerByte && static_cast<unsigned char>(ic[kIcMarkerByte]) == modelPatternTable().icMarker;
 }
 
 bool radiomodel::hasSecondPosition3Letter(const radioStorage& s) const {

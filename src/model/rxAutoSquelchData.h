@@ -13,9 +13,15 @@ public:
     // Function 0 ("first") or 1 ("second"), with no closing request.
     void setupTestMode(int spacing, EnhancedZIRK& conn, bool first, bool second) const;
 
-    void read125kHz(radioStorage& storage, EnhancedZIRK& conn) const { read(SoftpotFamily::AutoSquelch125, storage, conn); }
-    void read20kHz(radioStorage& storage, EnhancedZIRK& conn) const { read(SoftpotFamily::AutoSquelch20, storage, conn); }
-    void read25kHz(radioStorage& storage, EnhancedZIRK& conn) const { read(SoftpotFamily::AutoSquelch25, storage, conn); }
+    void read125kHz(radioStorage& storage, EnhancedZIRK& conn) const {
+        read(SoftpotFamily::AutoSquelch125, storage, conn);
+    }
+    void read20kHz(radioStorage& storage, EnhancedZIRK& conn) const {
+        read(SoftpotFamily::AutoSquelch20, storage, conn);
+    }
+    void read25kHz(radioStorage& storage, EnhancedZIRK& conn) const {
+        read(SoftpotFamily::AutoSquelch25, storage, conn);
+    }
 };
 
 }  // namespace vantrel

@@ -11,8 +11,7 @@ constexpr std::uint8_t k25kHz = 2;
 
 constexpr SoftpotFamily kHighGroup[] = {SoftpotFamily::PaBiasProbe, SoftpotFamily::PaBiasHigh,
                                         SoftpotFamily::PaBias2High, SoftpotFamily::PaBias3High};
-constexpr SoftpotFamily kLowGroup[] = {SoftpotFamily::PaBiasLow, SoftpotFamily::PaBias2Low,
-                                       SoftpotFamily::PaBias3Low};
+constexpr SoftpotFamily kLowGroup[] = {SoftpotFamily::PaBiasLow, SoftpotFamily::PaBias2Low, SoftpotFamily::PaBias3Low};
 }  // namespace
 
 txPABiasHighVoltageData::txPABiasHighVoltageData()

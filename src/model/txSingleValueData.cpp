@@ -10,7 +10,9 @@ txSingleValueData::txSingleValueData(SoftpotFamily primary, std::uint8_t functio
                                      std::span<const SoftpotFamily> group)
     : softpotBase(primary), function_(function), level_(level), group_(group) {}
 
-void txSingleValueData::setupTestMode(EnhancedZIRK& conn) const { sendTestMode(function_, level_, spacingCode(), conn); }
+void txSingleValueData::setupTestMode(EnhancedZIRK& conn) const {
+    sendTestMode(function_, level_, spacingCode(), conn);
+}
 
 void txSingleValueData::commit(std::uint32_t value, EnhancedZIRK& conn) const { commitWrite(value, conn); }
 

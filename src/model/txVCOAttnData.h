@@ -14,9 +14,15 @@ public:
     // The pair is function 0 ("first") or 1 ("second"), each closed by function 128.
     void setupTestMode(int spacing, EnhancedZIRK& conn, bool first, bool second) const;
 
-    void read25kHz(radioStorage& storage, EnhancedZIRK& conn) const { read(SoftpotFamily::VcoAttenuation25, storage, conn); }
-    void read20kHz(radioStorage& storage, EnhancedZIRK& conn) const { read(SoftpotFamily::VcoAttenuation20, storage, conn); }
-    void read125kHz(radioStorage& storage, EnhancedZIRK& conn) const { read(SoftpotFamily::VcoAttenuation125, storage, conn); }
+    void read25kHz(radioStorage& storage, EnhancedZIRK& conn) const {
+        read(SoftpotFamily::VcoAttenuation25, storage, conn);
+    }
+    void read20kHz(radioStorage& storage, EnhancedZIRK& conn) const {
+        read(SoftpotFamily::VcoAttenuation20, storage, conn);
+    }
+    void read125kHz(radioStorage& storage, EnhancedZIRK& conn) const {
+        read(SoftpotFamily::VcoAttenuation125, storage, conn);
+    }
 };
 
 }  // namespace vantrel

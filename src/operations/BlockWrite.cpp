@@ -54,8 +54,7 @@ bool allPointsWriteRule::allows(const radioStorage& storage) const {
     return !restrictedSignalling || codeplugByte_ > kLastRestrictedCodeplug;
 }
 
-BlockWritten writeBlock(const SoftpotFamilyRow& row, bool allPointsAllowed, radioStorage& storage,
-                        EnhancedZIRK& conn) {
+BlockWritten writeBlock(const SoftpotFamilyRow& row, bool allPointsAllowed, radioStorage& storage, EnhancedZIRK& conn) {
     if (allPointsAllowed) {
         const std::vector<std::uint8_t> bytes = blockBytes(row, storage);
         conn.writeSoftpotBytesRecorded(storage, row.softpot, static_cast<std::uint8_t>(WriteMode::AllPoints),

@@ -32,7 +32,6 @@ enum class BlockWritten { AllPoints, PointByPoint };
 // When the radio declines it, or the write is not `allPointsAllowed` (code 21 is then cleared
 // without asking), every used point is selected and committed on its own (mode 1, the
 // family's width). A receive block selects its point with the receive value alone.
-BlockWritten writeBlock(const SoftpotFamilyRow& row, bool allPointsAllowed, radioStorage& storage,
-                        EnhancedZIRK& conn);
+BlockWritten writeBlock(const SoftpotFamilyRow& row, bool allPointsAllowed, radioStorage& storage, EnhancedZIRK& conn);
 
 }  // namespace vantrel

@@ -11,8 +11,8 @@ struct Message {
 
 inline constexpr Message kArchiveNotOpened{"Archive File could not be opened!!", "ERROR"};
 inline constexpr Message kNotAnArchive{"Invalid file format!! File is not an *.SFP file", "ERROR"};
-inline constexpr Message kIncompatibleArchive{
-    "Softpot archive file is incompatible with current version of the Tuner", "ERROR"};
+inline constexpr Message kIncompatibleArchive{"Softpot archive file is incompatible with current version of the Tuner",
+                                              "ERROR"};
 inline constexpr Message kInvalidTuningProcedure{
     "Archive file contains invalid Tuning Procedure Version. All tuning operations blocked", "NOTE"};
 inline constexpr Message kArchiveLoaded{"Tuning data has been loaded.", "NOTE"};
@@ -29,8 +29,7 @@ inline constexpr Message kNotSuitableForTuning{
     "Radio not suitable for tuning due to different tuning procedure version", "NOTE"};
 
 inline constexpr Message kProgramError{"Program Radio Error", "ERROR"};
-inline constexpr Message kProgramSerialMismatch{"Serial No. Mismatch !! Program radio aborted",
-                                                " Radio Program Error"};
+inline constexpr Message kProgramSerialMismatch{"Serial No. Mismatch !! Program radio aborted", " Radio Program Error"};
 inline constexpr Message kRadioProgrammed{"Radio successfully programmed!!", "NOTE"};
 
 inline constexpr Message kPortInUse{"COM Port is currently in use by another application", "ERROR"};

@@ -63,8 +63,8 @@ public:
         if (storage_.isSupported(catalogueRow(F::ModulationBalance).code)) read(F::PaVoltageLimit);
         read(F::Dtmf);
         paBias();
-        for (const F family : {F::Dalmor, F::Select5, F::HighSpeedTrunking, F::Mpt1327, F::BatteryThreshold,
-                               F::FrontEndFilter}) {
+        for (const F family :
+             {F::Dalmor, F::Select5, F::HighSpeedTrunking, F::Mpt1327, F::BatteryThreshold, F::FrontEndFilter}) {
             read(family);
         }
         reportProgress(progress_, 65);

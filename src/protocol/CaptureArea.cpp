@@ -13,9 +13,7 @@ bool CaptureArea::hasCapturedResponse() const { return byte(responseStart()) != 
 
 bool CaptureArea::capturedIsUnsupported() const { return byte(responseStart() + 1) == 0x86; }
 
-std::uint32_t CaptureArea::capturedHeaderLength() const {
-    return (byte(responseStart()) & 0x0F) < 15 ? 2 : 4;
-}
+std::uint32_t CaptureArea::capturedHeaderLength() const { return (byte(responseStart()) & 0x0F) < 15 ? 2 : 4; }
 
 std::uint8_t CaptureArea::capturedPayloadByte(std::uint32_t i) const {
     return byte(responseStart() + capturedHeaderLength() + i);

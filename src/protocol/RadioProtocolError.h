@@ -12,11 +12,11 @@ public:
     using CommunicationError::CommunicationError;
 };
 
-#define VANTREL_PROTOCOL_FAILURE(Name, Code)                          \
-    class Name : public RadioProtocolError {                          \
-    public:                                                           \
-        static constexpr std::int32_t kCode = Code;                   \
-        Name() : RadioProtocolError(kCode) {}                         \
+#define VANTREL_PROTOCOL_FAILURE(Name, Code)        \
+    class Name : public RadioProtocolError {        \
+    public:                                         \
+        static constexpr std::int32_t kCode = Code; \
+        Name() : RadioProtocolError(kCode) {}       \
     }
 
 VANTREL_PROTOCOL_FAILURE(BadMessage, 6201);

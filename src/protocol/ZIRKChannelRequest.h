@@ -11,8 +11,7 @@ namespace vantrel {
 class ZIRKChannelRequest : public ZIRKFixedRequest {
 public:
     static constexpr std::uint8_t kOpcode = 0x21;
-    explicit ZIRKChannelRequest(std::uint16_t value)
-        : ZIRKFixedRequest(kOpcode, {0x00, high(value), low(value)}) {}
+    explicit ZIRKChannelRequest(std::uint16_t value) : ZIRKFixedRequest(kOpcode, {0x00, high(value), low(value)}) {}
     ZIRKChannelRequest(std::uint16_t transmit, std::uint16_t receive)
         : ZIRKFixedRequest(kOpcode, {0x00, high(transmit), low(transmit), high(receive), low(receive)}) {}
 

@@ -135,24 +135,21 @@ void ZIRKMessage::awaitLateResponse(CommunicationPort& port) {
     try {
         const ZIRKReply reply = ZIRKReply::readExpected(port, opcodes::kUnsupported, waits::kAcknowledge);
         if (reply.opcode() == opcodes::kUnsupported) throw UnsupportedMessage();
-    } catch (const CommunicationError&) {
-    }
+    } catch (const CommunicationError&) {}
 }
 
 void ZIRKMessage::awaitLateData(CommunicationPort& port, std::span<std::uint8_t> buffer) {
     try {
         const ZIRKReply reply = ZIRKReply::readInto(port, opcodes::kUnsupported, waits::kReply, buffer);
         if (reply.opcode() == opcodes::kUnsupported) throw UnsupportedMessage();
-    } catch (const TimeoutOnReceive&) {
-    }
+    } catch (const TimeoutOnReceive&) {}
 }
 
 void ZIRKMessage::awaitLateRecord(CommunicationPort& port, SupportFlags&, int) {
     try {
         const ZIRKReply reply = ZIRKReply::readExpected(port, opcodes::kUnsupported, waits::kReply);
         if (reply.opcode() == opcodes::kUnsupported) throw UnsupportedMessage();
-    } catch (const TimeoutOnReceive&) {
-    }
+    } catch (const TimeoutOnReceive&) {}
 }
 
 }  // namespace vantrel

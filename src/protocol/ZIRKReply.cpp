@@ -14,9 +14,7 @@ namespace {
 
 constexpr std::uint8_t kResetOpcodeByte = 0x10;
 
-bool contains(ZIRKReply::OpcodeSet set, std::uint32_t op) {
-    return std::find(set.begin(), set.end(), op) != set.end();
-}
+bool contains(ZIRKReply::OpcodeSet set, std::uint32_t op) { return std::find(set.begin(), set.end(), op) != set.end(); }
 
 std::uint32_t opcodeFromFirst(CommunicationPort& port, std::uint8_t first, std::uint32_t idleLimit) {
     return first >= 0xF0 ? port.readByte(idleLimit) : first >> 4;
@@ -45,8 +43,7 @@ int captureEchoAndResponse(CommunicationPort& port, CaptureArea& area, std::uint
             got += static_cast<int>(port.bytesAvailable());
             port.receive(bytes + n + 1, CaptureArea::kSize - 1 - n);
         }
-    } catch (const TimeoutOnReceive&) {
-    }
+    } catch (const TimeoutOnReceive&) {}
     return got;
 }
 
@@ -68,8 +65,7 @@ void checkCapturedLength(const CaptureArea& area, std::uint32_t n, int got) {
 
 }  // namespace
 
-ZIRKReply ZIRKReply::complete(CommunicationPort& port, std::uint8_t first, std::uint32_t op,
-                              std::uint32_t idleLimit) {
+ZIRKReply ZIRKReply::complete(CommunicationPort& port, std::uint8_t first, std::uint32_t op, std::uint32_t idleLimit) {
     const std::uint32_t code = first & 0x0F;
     const std::uint32_t lengthValue = code == 15 ? port.readWord(idleLimit) : code;
     const std::uint32_t payload = lengthValue == 0 ? 0 : lengthValue - 1;

@@ -9,7 +9,6 @@ class QWidget;
 
 namespace vantrel {
 
-
 // The desktop's wait while the radio tunes itself: the modeless autoTuneDialog over the screen,
 // painted before the exchange blocks the interface, destroyed when the tuning ends.
 class QtAutoTuneWait : public AutoTuneWait {

@@ -45,34 +45,34 @@ ScreenLayout ownControls(QSize window) {
 
 ScreenLayout screenLayout(int kind) {
     switch (kind) {
-    // Per-point transmit, automatic tuning and PA bias screens.
-    case 2:
-    case 3:
-    case 5:
-    case 8:
-        return perPointLayout(700);
-    case 16:
-    case 17:
-    case 18:
-        return perPointLayout(750);
-    case 34:
-        return ownControls({400, 350});
-    case 11:
-    case 12:
-    case 36:
-    case 37:
-        return ownControls({450, 450});
-    case 6:
-        return vcoLayout({700, 300}, {10, 200, 600, 30});
-    case 7:
-        return vcoLayout({700, 350}, {20, 200, 600, 30});
-    case 9:
-        return lowButtons(60);
-    case 10:
-    case 14:
-        return lowButtons(55);
-    default:
-        return {};
+        // Per-point transmit, automatic tuning and PA bias screens.
+        case 2:
+        case 3:
+        case 5:
+        case 8:
+            return perPointLayout(700);
+        case 16:
+        case 17:
+        case 18:
+            return perPointLayout(750);
+        case 34:
+            return ownControls({400, 350});
+        case 11:
+        case 12:
+        case 36:
+        case 37:
+            return ownControls({450, 450});
+        case 6:
+            return vcoLayout({700, 300}, {10, 200, 600, 30});
+        case 7:
+            return vcoLayout({700, 350}, {20, 200, 600, 30});
+        case 9:
+            return lowButtons(60);
+        case 10:
+        case 14:
+            return lowButtons(55);
+        default:
+            return {};
     }
 }
 

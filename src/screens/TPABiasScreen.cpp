@@ -30,8 +30,7 @@ constexpr int kBoxTextLimit = 3;
 
 }  // namespace
 
-TPABiasScreen::TPABiasScreen(std::unique_ptr<TuningSession> session, const ScreenLayout& layout,
-                             MessageInteraction& ui)
+TPABiasScreen::TPABiasScreen(std::unique_ptr<TuningSession> session, const ScreenLayout& layout, MessageInteraction& ui)
     : TTuningScreen(nullptr, std::move(session), layout, ui) {
     label(QStringLiteral("Working Softpot"), {190, 95, 100, 20});
     label(QStringLiteral("Default Softpot"), {340, 95, 100, 20});
@@ -41,7 +40,8 @@ TPABiasScreen::TPABiasScreen(std::unique_ptr<TuningSession> session, const Scree
     QPushButton* program = button(QStringLiteral("Program"), kProgramId, {20, 300, 100, 30});
     connect(program, &QPushButton::clicked, this, [this] {
         std::vector<std::string> texts;
-        for (const QuantityControls& c : controls_) texts.push_back(c.box != nullptr ? c.box->text().toStdString() : "");
+        for (const QuantityControls& c : controls_)
+            texts.push_back(c.box != nullptr ? c.box->text().toStdString() : "");
         bias().program(texts);
         refresh();
     });

@@ -36,13 +36,13 @@ int defaultValueId(int index, int count) {
 // scroll that would give a held connection back, so it counts as line steps.
 SliderStep stepOf(int action, const QScrollBar& slider) {
     switch (action) {
-    case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub:
-        return SliderStep::Page;
-    case QAbstractSlider::SliderMove:
-        return slider.isSliderDown() ? SliderStep::ThumbTrack : SliderStep::Line;
-    default:
-        return SliderStep::Line;
+        case QAbstractSlider::SliderPageStepAdd:
+        case QAbstractSlider::SliderPageStepSub:
+            return SliderStep::Page;
+        case QAbstractSlider::SliderMove:
+            return slider.isSliderDown() ? SliderStep::ThumbTrack : SliderStep::Line;
+        default:
+            return SliderStep::Line;
     }
 }
 
@@ -123,7 +123,8 @@ void TTuningScreen::buildRow(int index, int count, const ScreenLayout& layout, M
     row.box->setMinimum(session_->minimum());
     row.upDown = new TUpDownControl(this, row.box, maximum, control::kUpDown + index, {609, y, 20, 20});
     const bool inUse = session_->rows()[static_cast<std::size_t>(index)].inUse;
-    for (QWidget* w : {static_cast<QWidget*>(row.slider), static_cast<QWidget*>(row.box), static_cast<QWidget*>(row.upDown)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(row.slider), static_cast<QWidget*>(row.box), static_cast<QWidget*>(row.upDown)}) {
         w->setEnabled(inUse);
     }
     rows_.push_back(row);

@@ -9,8 +9,7 @@
 
 namespace vantrel {
 
-TUpDownControl::TUpDownControl(QWidget* parent, QLineEdit* buddy, std::uint32_t maximum, int id,
-                               const QRect& geometry)
+TUpDownControl::TUpDownControl(QWidget* parent, QLineEdit* buddy, std::uint32_t maximum, int id, const QRect& geometry)
     : QWidget(parent), buddy_(buddy), maximum_(maximum), id_(id) {
     setGeometry(geometry);
     setProperty("controlId", id);

@@ -109,8 +109,7 @@ void PtyRadioLink::run() {
         }
     }
     char drained[16];
-    while (::read(wakeRead_.get(), drained, sizeof drained) > 0) {
-    }
+    while (::read(wakeRead_.get(), drained, sizeof drained) > 0) {}
 }
 
 bool PtyRadioLink::readFromHost() {
@@ -158,9 +157,8 @@ void PtyRadioLink::schedule(const Answer& answer, std::uint32_t now) {
 }
 
 void PtyRadioLink::enqueue(std::uint32_t due, std::vector<std::uint8_t> bytes) {
-    const auto later = std::upper_bound(outgoing_.begin(), outgoing_.end(), due, [](std::uint32_t t, const Outgoing& o) {
-        return tickDistance(o.due, t) < 0;
-    });
+    const auto later = std::upper_bound(outgoing_.begin(), outgoing_.end(), due,
+                                        [](std::uint32_t t, const Outgoing& o) { return tickDistance(o.due, t) < 0; });
     outgoing_.insert(later, Outgoing{due, std::move(bytes)});
 }
 

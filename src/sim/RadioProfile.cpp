@@ -47,12 +47,13 @@ public:
 
     Node child(const std::string& key) const { return Node(value_.at(key), path_ + "." + key); }
 
-    std::vector<Node> items(std::size_t minimum = 0, std::size_t maximum = std::numeric_limits<std::size_t>::max()) const {
+    std::vector<Node> items(std::size_t minimum = 0,
+                            std::size_t maximum = std::numeric_limits<std::size_t>::max()) const {
         if (!value_.is_array()) fail("expected an array");
         if (value_.size() < minimum || value_.size() > maximum) {
-            fail(minimum == maximum ? "expected " + std::to_string(minimum) + " items"
-                                    : "expected between " + std::to_string(minimum) + " and " +
-                                          std::to_string(maximum) + " items");
+            fail(minimum == maximum
+                     ? "expected " + std::to_string(minimum) + " items"
+                     : "expected between " + std::to_string(minimum) + " and " + std::to_string(maximum) + " items");
         }
         std::vector<Node> result;
         for (std::size_t i = 0; i < value_.size(); ++i) {
@@ -85,7 +86,8 @@ public:
     std::string text(std::optional<std::size_t> length = std::nullopt) const {
         if (!value_.is_string()) fail("expected a text");
         std::string s = value_.get<std::string>();
-        if (length && s.size() != *length) fail("expected a text of exactly " + std::to_string(*length) + " characters");
+        if (length && s.size() != *length)
+            fail("expected a text of exactly " + std::to_string(*length) + " characters");
         return s;
     }
 
@@ -138,14 +140,14 @@ Enum named(const Node& node, const std::array<std::pair<std::string_view, Enum>,
     node.fail("expected one of " + choices);
 }
 
-constexpr std::array<std::pair<std::string_view, PointSide>, 3> kSides{{
-    {"none", PointSide::None}, {"transmit", PointSide::Transmit}, {"receive", PointSide::Receive}}};
-constexpr std::array<std::pair<std::string_view, BankKey>, 4> kBankKeys{{
-    {"none", BankKey::None}, {"function", BankKey::Function}, {"level", BankKey::Level}, {"spacing", BankKey::Spacing}}};
+constexpr std::array<std::pair<std::string_view, PointSide>, 3> kSides{
+    {{"none", PointSide::None}, {"transmit", PointSide::Transmit}, {"receive", PointSide::Receive}}};
+constexpr std::array<std::pair<std::string_view, BankKey>, 4> kBankKeys{{{"none", BankKey::None},
+                                                                         {"function", BankKey::Function},
+                                                                         {"level", BankKey::Level},
+                                                                         {"spacing", BankKey::Spacing}}};
 
-std::uint32_t largestOfWidth(std::uint32_t width) {
-    return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1;
-}
+std::uint32_t largestOfWidth(std::uint32_t width) { return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1; }
 
 std::vector<std::uint32_t> slotValues(const Node& node, const SoftpotProfile& softpot) {
     const bool perPoint = softpot.side != PointSide::None;
@@ -174,8 +176,8 @@ void readPoints(const Node& node, std::array<std::uint16_t, N>& points) {
 }
 
 FrequencyPlan readPlan(const Node& node) {
-    node.expectObject({"bandBase", "channelSpacingMask", "transmit", "receive", "dac", "tuningProcedureVersion",
-                       "batteryTarget"});
+    node.expectObject(
+        {"bandBase", "channelSpacingMask", "transmit", "receive", "dac", "tuningProcedureVersion", "batteryTarget"});
     FrequencyPlan plan;
     plan.bandBase = static_cast<std::uint16_t>(node.at("bandBase").number(0xFFFF));
     plan.channelSpacingMask = node.at("channelSpacingMask").byte();
@@ -331,7 +333,8 @@ RadioProfile readProfile(const Node& root) {
     if (root.has("basebandOffsets")) profile.basebandOffsets = readBasebandOffsets(root.child("basebandOffsets"));
     if (root.has("memory")) profile.memory = readMemory(root.child("memory"));
     if (root.has("unsupportedRequests")) {
-        for (const Node& item : root.child("unsupportedRequests").items()) profile.unsupportedRequests.insert(item.byte());
+        for (const Node& item : root.child("unsupportedRequests").items())
+            profile.unsupportedRequests.insert(item.byte());
     }
     if (root.has("faults")) {
         for (const Node& item : root.child("faults").items()) profile.faults.push_back(readFault(item));

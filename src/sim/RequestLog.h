@@ -16,9 +16,9 @@ struct LoggedRequest {
     std::uint8_t opcode = 0;
     std::vector<std::uint8_t> payload;
     bool checksumValid = true;
-    RadioState state;                  // what the radio was doing when the request came
-    std::vector<FaultKind> faults;     // the injected faults that hit it
-    bool carriedOut = false;           // whether the radio acted on it
+    RadioState state;               // what the radio was doing when the request came
+    std::vector<FaultKind> faults;  // the injected faults that hit it
+    bool carriedOut = false;        // whether the radio acted on it
 };
 
 // One line of text for a log file: time, opcode, payload, state, faults.

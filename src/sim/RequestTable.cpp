@@ -58,7 +58,9 @@ constexpr std::uint8_t kWriteAllPoints = 4;
 
 constexpr std::uint8_t kBasebandWrite = 0x80;
 
-Reply answer(std::uint8_t replyOpcode, const Bytes& payload) { return Reply{false, true, buildFrame(replyOpcode, payload)}; }
+Reply answer(std::uint8_t replyOpcode, const Bytes& payload) {
+    return Reply{false, true, buildFrame(replyOpcode, payload)};
+}
 
 Bytes joined(std::uint8_t first, const Bytes& rest) {
     Bytes bytes(rest.size() + 1);
@@ -156,7 +158,7 @@ Reply softpot(RadioModel& radio, const Bytes& payload) {
             requireSize(payload, 3);
             if (payload[2] != 0) throw RequestRefused("softpot read with a stray third byte");
             const Bytes read = payload[1] == softpotMode::kRead ? softpots.read(number, radio.state())
-                                                                 : softpots.readAllPoints(number, radio.state());
+                                                                : softpots.readAllPoints(number, radio.state());
             return answer(opcode::kSoftpotValue, joined(number, read));
         }
         case softpotMode::kCommit:
@@ -194,11 +196,20 @@ Reply identityOf(RadioModel& radio, const Bytes& payload) {
     const RadioIdentity& id = radio.identity();
     Bytes data;
     switch (payload[0]) {
-        case identity::kModel: data.assign(id.modelNumber.begin(), id.modelNumber.end()); break;
-        case identity::kSerial: data.assign(id.serialNumber.begin(), id.serialNumber.end()); break;
-        case identity::kPowerUp: data = {id.powerUpStatus}; break;
-        case identity::kIcVersion: data.assign(id.icVersion.begin(), id.icVersion.end()); break;
-        default: throw RequestUnsupported("unknown identity selector");
+        case identity::kModel:
+            data.assign(id.modelNumber.begin(), id.modelNumber.end());
+            break;
+        case identity::kSerial:
+            data.assign(id.serialNumber.begin(), id.serialNumber.end());
+            break;
+        case identity::kPowerUp:
+            data = {id.powerUpStatus};
+            break;
+        case identity::kIcVersion:
+            data.assign(id.icVersion.begin(), id.icVersion.end());
+            break;
+        default:
+            throw RequestUnsupported("unknown identity selector");
     }
     return answer(replyOpcodeOf(opcode::kIdentity), joined(payload[0], data));
 }

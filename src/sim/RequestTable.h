@@ -10,8 +10,8 @@ namespace vantrel::sim {
 
 // What the radio answers to one intact request, before any fault shapes it.
 struct Reply {
-    bool refused = false;     // answered with the refusal instead of the acknowledgement
-    bool carriedOut = true;   // the request changed or reported the radio as asked
+    bool refused = false;                               // answered with the refusal instead of the acknowledgement
+    bool carriedOut = true;                             // the request changed or reported the radio as asked
     std::optional<std::vector<std::uint8_t>> response;  // none after a reset or a refusal
 };
 

@@ -41,8 +41,8 @@ std::size_t pointOf(const std::array<std::uint16_t, FrequencyPlan::kPoints>& poi
 
 }  // namespace
 
-SoftpotStore::SoftpotStore(const std::vector<SoftpotProfile>& softpots, const FrequencyPlan& plan,
-                           bool allPointsRead, bool allPointsWrite)
+SoftpotStore::SoftpotStore(const std::vector<SoftpotProfile>& softpots, const FrequencyPlan& plan, bool allPointsRead,
+                           bool allPointsWrite)
     : plan_(plan), allPointsRead_(allPointsRead), allPointsWrite_(allPointsWrite) {
     for (const SoftpotProfile& profile : softpots) {
         softpots_[profile.number] = Softpot{profile, profile.banks, profile.banks};
@@ -63,10 +63,17 @@ int SoftpotStore::bankFor(const Softpot& softpot, const RadioState& state) const
     int key = SoftpotProfile::kDefaultBank;
     if (state.testMode) {
         switch (softpot.profile.bankBy) {
-            case BankKey::Function: key = state.testMode->function; break;
-            case BankKey::Level: key = state.testMode->level; break;
-            case BankKey::Spacing: key = state.testMode->spacing; break;
-            case BankKey::None: break;
+            case BankKey::Function:
+                key = state.testMode->function;
+                break;
+            case BankKey::Level:
+                key = state.testMode->level;
+                break;
+            case BankKey::Spacing:
+                key = state.testMode->spacing;
+                break;
+            case BankKey::None:
+                break;
         }
     }
     if (const auto bank = softpot.stored.find(key); bank != softpot.stored.end()) {
@@ -118,8 +125,7 @@ void SoftpotStore::write(std::uint8_t number, std::uint8_t mode, std::span<const
     if (mode == kCommitMode) softpot.stored[bank].at(slot) = v;
 }
 
-void SoftpotStore::writeAllPoints(std::uint8_t number, std::span<const std::uint8_t> values,
-                                  const RadioState& state) {
+void SoftpotStore::writeAllPoints(std::uint8_t number, std::span<const std::uint8_t> values, const RadioState& state) {
     Softpot& softpot = find(number);
     if (!softpot.profile.allPointsWrite.value_or(allPointsWrite_)) {
         throw RequestUnsupported("the radio does not take all-points writes of this softpot");

@@ -74,9 +74,12 @@ bool PaBiasSession::offersVoltage() const { return true; }
 int PaBiasSession::storageEntry(Q q) const {
     if (lowPower()) return catalogueRow(SoftpotFamily::PaBiasLow).firstEntry;
     switch (q) {
-        case Q::Bias2: return catalogueRow(SoftpotFamily::PaBias2High).firstEntry;
-        case Q::Bias3: return catalogueRow(SoftpotFamily::PaBias3High).firstEntry;
-        default: return catalogueRow(SoftpotFamily::PaBiasHigh).firstEntry;
+        case Q::Bias2:
+            return catalogueRow(SoftpotFamily::PaBias2High).firstEntry;
+        case Q::Bias3:
+            return catalogueRow(SoftpotFamily::PaBias3High).firstEntry;
+        default:
+            return catalogueRow(SoftpotFamily::PaBiasHigh).firstEntry;
     }
 }
 
@@ -89,7 +92,7 @@ void PaBiasSession::setupDisplay() {
     const bool voltage = offersVoltage() && (lowPower() || s.isSupported(kVoltageCode));
     controlOf(Q::Voltage).present = voltage;
     controlOf(Q::Bias1).present = s.isSupported(lowPower() ? catalogueRow(SoftpotFamily::PaBiasLow).code
-                                                         : catalogueRow(SoftpotFamily::PaBiasHigh).code);
+                                                           : catalogueRow(SoftpotFamily::PaBiasHigh).code);
     controlOf(Q::Bias2).present = !lowPower() && s.isSupported(catalogueRow(SoftpotFamily::PaBias2High).code);
     controlOf(Q::Bias3).present = !lowPower() && s.isSupported(catalogueRow(SoftpotFamily::PaBias3High).code);
     bool firstEnabled = false;
@@ -197,8 +200,8 @@ void PaBiasHighSession::prepareRadio(EnhancedZIRK& conn) {
     if (model.isMobileE4(s)) {
         bias.setupLowLevel(conn);
         const std::uint32_t frequency = model.hasHighBandLetter(s) ? 500000000u : 200000000u;
-        conn.selectChannel(fixedChannel(frequency, static_cast<std::uint32_t>(s.value(identity::kPlanRow,
-                                                                                     identity::kBandBaseEntry))));
+        conn.selectChannel(
+            fixedChannel(frequency, static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry))));
         conn.keyUp();
         bias.liveWriteByte(20, 0, conn);
     } else {

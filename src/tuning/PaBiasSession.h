@@ -18,13 +18,13 @@ inline constexpr int kBiasQuantities = 4;
 struct BiasControl {
     BiasQuantity quantity = BiasQuantity::Voltage;
     std::uint8_t softpot = 0;
-    bool present = false;           // a quantity the radio lacks has no controls at all
-    std::uint32_t range = 0;        // the up-down's top
-    std::uint32_t maximum = 0;      // what the commit accepts
-    std::uint32_t position = 0;     // the up-down, and the number in the working box
-    std::string defaultText;        // the stored value; none for the voltage
+    bool present = false;        // a quantity the radio lacks has no controls at all
+    std::uint32_t range = 0;     // the up-down's top
+    std::uint32_t maximum = 0;   // what the commit accepts
+    std::uint32_t position = 0;  // the up-down, and the number in the working box
+    std::string defaultText;     // the stored value; none for the voltage
     bool toggleEnabled = false;
-    bool tuning = false;            // the working box and up-down are enabled
+    bool tuning = false;  // the working box and up-down are enabled
 };
 
 // The PA bias screens: the technician takes one quantity at a time into "tuning" with its

@@ -18,7 +18,7 @@ constexpr const char* kNotDone = "Auto tuning of all softpots has not been done"
 constexpr const char* kDone = "Auto tuning of all PA Voltage Limit softpots are done";
 // The transmitter may still be keyed when an exchange of the run fails.
 constexpr messages::Message kFailedWhileKeyed{"Radio Communication Error!!\nWARNING!! Please ensure radio is dekeyed",
-                                             "ERROR"};
+                                              "ERROR"};
 // Point 1's text has a blank before the exclamation marks; the others do not.
 constexpr messages::Message kNothingFoundAtFirst{"Tuning is not possible. Please check hardware !!", "ERROR"};
 constexpr messages::Message kNothingFound{"Tuning is not possible. Please check hardware!!", "ERROR"};

@@ -134,7 +134,8 @@ bool TransmitPowerSession::pointAccepted(int index, std::uint32_t value) const {
 void TransmitPowerSession::commitPoint(int index, std::uint32_t value, EnhancedZIRK& conn) {
     radioStorage& s = storage();
     txTransmitPowData().commitRecorded(value, s, conn);
-    if (s.isSupported(catalogueRow(SoftpotFamily::Softpot28).code) && !s.isSupported(supportCode::kRecordedPowerCommit)) {
+    if (s.isSupported(catalogueRow(SoftpotFamily::Softpot28).code) &&
+        !s.isSupported(supportCode::kRecordedPowerCommit)) {
         // The high power texts of points 2 to 7 end at "allowed"; every other ends with a blank.
         showLimitMessage(index, highPower() && index == 0);
         return;

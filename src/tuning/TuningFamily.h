@@ -33,22 +33,22 @@ struct CommitTexts {
 // it. The behaviour shared by all screens lives in TuningSession; a family that differs names a
 // session class of its own in `session`.
 struct TuningFamily {
-    int kind;                        // the number the screen writes into openScreenKind
-    int command;                     // the menu command that opens it
-    std::string_view className;      // the screen's class name, as help and captions know it
-    std::string_view windowTitle;    // given to the screen, never shown
-    std::string_view caption;        // the frame around it
-    bool applicationIcon;            // the frame carries the program's icon
-    SoftpotFamily softpot;           // softpot, width, storage place, range and point rule
+    int kind;                      // the number the screen writes into openScreenKind
+    int command;                   // the menu command that opens it
+    std::string_view className;    // the screen's class name, as help and captions know it
+    std::string_view windowTitle;  // given to the screen, never shown
+    std::string_view caption;      // the frame around it
+    bool applicationIcon;          // the frame carries the program's icon
+    SoftpotFamily softpot;         // softpot, width, storage place, range and point rule
     Keying keying;
-    int receivePoint;                // a fixed point whose receive value the channel takes; 0: its own
+    int receivePoint;  // a fixed point whose receive value the channel takes; 0: its own
     TuningDataMaker data;
     TuningSessionMaker session;
     CommitTexts texts;
-    bool capitalMismatch;            // spells "Serial No. Mismatch!!"
-    bool alwaysInUse;                // tunes and commits even when its transmit point is unused
-    bool reportsClosingFailure;      // says when the closing dekey or reset failed
-    bool showsUnsentCommit;          // shows the committed text also when nothing could be sent
+    bool capitalMismatch;        // spells "Serial No. Mismatch!!"
+    bool alwaysInUse;            // tunes and commits even when its transmit point is unused
+    bool reportsClosingFailure;  // says when the closing dekey or reset failed
+    bool showsUnsentCommit;      // shows the committed text also when nothing could be sent
 
     const SoftpotFamilyRow& catalogue() const { return catalogueRow(softpot); }
 };

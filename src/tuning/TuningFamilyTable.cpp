@@ -12,7 +12,9 @@ const std::vector<TuningFamily>& table() {
         std::vector<TuningFamily> all;
         for (const std::span<const TuningFamily> group : {
                  singleValueTransmitFamilies(),
-                 perFrequencyTransmitFamilies(), autoTuneFamilies(), paBiasFamilies(),
+                 perFrequencyTransmitFamilies(),
+                 autoTuneFamilies(),
+                 paBiasFamilies(),
              }) {
             all.insert(all.end(), group.begin(), group.end());
         }

@@ -38,15 +38,16 @@ std::vector<TuningRow> TuningSession::layOutRows() {
     TuningRow row;
     row.point = tuningPoint(catalogue, s);
     const int partnerPoint = family_.receivePoint != 0 ? family_.receivePoint : row.point;
-    const auto own = [&](int n) { return static_cast<std::uint16_t>(plan.partnerValue(s, receiveSide, !receiveSide, n)); };
+    const auto own = [&](int n) {
+        return static_cast<std::uint16_t>(plan.partnerValue(s, receiveSide, !receiveSide, n));
+    };
     const std::uint32_t ownValue = row.point == 0 ? 0 : own(row.point);
-    const auto partner =
-        static_cast<std::uint16_t>(plan.partnerValue(s, !receiveSide, receiveSide, partnerPoint));
+    const auto partner = static_cast<std::uint16_t>(plan.partnerValue(s, !receiveSide, receiveSide, partnerPoint));
     row.transmit = receiveSide ? partner : static_cast<std::uint16_t>(ownValue);
     row.receive = receiveSide ? static_cast<std::uint16_t>(ownValue) : partner;
     row.inUse = ownValue != 0 || family_.alwaysInUse;
-    row.frequencyMHz = plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)),
-                                         ownValue);
+    row.frequencyMHz =
+        plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)), ownValue);
     return {row};
 }
 

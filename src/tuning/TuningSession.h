@@ -39,11 +39,11 @@ struct TuningRow {
     int point = 0;               // F1..F7 the row is tuned at; 0 when its side has no used point
     std::uint16_t transmit = 0;  // the channel selected for the row
     std::uint16_t receive = 0;
-    bool inUse = false;          // the controls are enabled and the value is committed
+    bool inUse = false;  // the controls are enabled and the value is committed
     double frequencyMHz = 0;
-    std::string frequencyText;   // "%f" of the frequency, or "UNSUPPORTED"
-    std::string defaultText;     // what the default value field shows
-    std::uint32_t working = 0;   // what the controls show and what goes live
+    std::string frequencyText;  // "%f" of the frequency, or "UNSUPPORTED"
+    std::string defaultText;    // what the default value field shows
+    std::uint32_t working = 0;  // what the controls show and what goes live
     std::uint32_t lastApplied = 0;
     bool pointPrepared = false;  // serial confirmed and point selected within this connection
 };

@@ -134,8 +134,7 @@ bool BasebandUpdateSession::openFromCodeplug() {
         bool loaded = false;
         try {
             loaded = block_.load(*conn, storage_.configRecord().tableAddress);
-        } catch (const CodeplugBlockError&) {
-        }
+        } catch (const CodeplugBlockError&) {}
         if (!loaded) {
             messages::tell(ui_, messages::kBboNotInitialized);
             return false;

@@ -42,7 +42,9 @@ public:
     // False when the row is already shown (or no row at all).
     bool showRow(int row);
     std::uint8_t current(int row, int i) const { return current_.at(checked(row)).at(checked(i, kMaxParameters)); }
-    std::uint8_t defaultValue(int row, int i) const { return defaults_.at(checked(row)).at(checked(i, kMaxParameters)); }
+    std::uint8_t defaultValue(int row, int i) const {
+        return defaults_.at(checked(row)).at(checked(i, kMaxParameters));
+    }
     std::string currentText(int i) const;
     std::string defaultText(int i) const;
 

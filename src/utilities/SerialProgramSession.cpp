@@ -17,8 +17,8 @@ constexpr std::string_view kPunctuation = ".*#_~!@%&()-+=|{}[];:'?/<>,`";
 
 RadioChangedError::RadioChangedError() : std::runtime_error(messages::kRadioChangedAtOpening) {}
 
-SerialProgramSession::SerialProgramSession(radioStorage& storage, radioOperations& operations,
-                                           MessageInteraction& ui, int& openScreenKind)
+SerialProgramSession::SerialProgramSession(radioStorage& storage, radioOperations& operations, MessageInteraction& ui,
+                                           int& openScreenKind)
     : storage_(storage), operations_(operations), ui_(ui), openScreenKind_(openScreenKind) {
     try {
         // The second connection, opened and closed at once, proves that the port comes free

@@ -28,8 +28,7 @@ const messages::Notice& TempCompSession::refusal(TempCompMode mode) {
     return mode == TempCompMode::Read ? messages::kCloseBeforeTempCompRead : messages::kCloseBeforeTempCompWrite;
 }
 
-TempCompSession::TempCompSession(radioStorage& storage, MessageInteraction& ui, int& openScreenKind,
-                                 TempCompMode mode)
+TempCompSession::TempCompSession(radioStorage& storage, MessageInteraction& ui, int& openScreenKind, TempCompMode mode)
     : storage_(storage), ui_(ui), openScreenKind_(openScreenKind), mode_(mode) {
     if (mode_ == TempCompMode::Read) read();
 }

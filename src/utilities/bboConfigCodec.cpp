@@ -33,11 +33,12 @@ public:
 
     std::int64_t numberLine(std::int32_t key, const char* what, std::int64_t low, std::int64_t high) {
         bool crlf = false;
-        const std::int64_t value = number(nextLine(BboConfigDescription::kMaxLine, crlf), what,
-                                          std::numeric_limits<std::int32_t>::min(),
-                                          std::numeric_limits<std::int32_t>::max()) - key;
-        if (value < low || value > high) fail(std::string(what) + " lies outside " + std::to_string(low) + ".." +
-                                              std::to_string(high));
+        const std::int64_t value =
+            number(nextLine(BboConfigDescription::kMaxLine, crlf), what, std::numeric_limits<std::int32_t>::min(),
+                   std::numeric_limits<std::int32_t>::max()) -
+            key;
+        if (value < low || value > high)
+            fail(std::string(what) + " lies outside " + std::to_string(low) + ".." + std::to_string(high));
         return value;
     }
 
@@ -99,8 +100,8 @@ BboConfigEntry readEntry(ConfigReader& reader, std::int32_t key) {
     r.probeLow = static_cast<std::int32_t>(reader.numberLine(key, "the probe low", 0, kByteLimit));
     r.probeHigh = static_cast<std::int32_t>(reader.numberLine(key, "the probe high", 0, kByteLimit));
     r.tableAddress = static_cast<std::uint32_t>(reader.numberLine(key, "the table address", 0, kAddressLimit));
-    r.parameterCount = static_cast<std::int32_t>(
-        reader.numberLine(key, "the parameter count", 0, radioStorage::kMaxParameters));
+    r.parameterCount =
+        static_cast<std::int32_t>(reader.numberLine(key, "the parameter count", 0, radioStorage::kMaxParameters));
     for (std::int32_t i = 0; i < r.parameterCount; ++i) {
         BboParameter p;
         p.name = reader.textLine(BboConfigDescription::kNameWidth, "a parameter name");
@@ -124,8 +125,9 @@ public:
         raw(value + key_);
     }
     void text(std::string value, std::size_t width, const char* what) {
-        if (value.size() > width) throw BboConfigError(std::string(what) + " \"" + value + "\" is longer than " +
-                                                       std::to_string(width) + " characters");
+        if (value.size() > width)
+            throw BboConfigError(std::string(what) + " \"" + value + "\" is longer than " + std::to_string(width) +
+                                 " characters");
         if (becomesNul(value)) {
             throw BboConfigError(std::string(what) + " \"" + value + "\" holds a character the file cannot carry");
         }

@@ -58,7 +58,8 @@ TEST_F(ArchiveCommandsTest, LoadAsksForAFileThenForConfirmationAndLoads) {
     EXPECT_EQ(dialog.filter, "Tuner files (*.sfp)|*.sfp|");
     EXPECT_EQ(dialog.defaultExtension, "sfp");
     EXPECT_TRUE(dialog.fileMustExist && dialog.hideReadOnly && dialog.promptBeforeOverwriting);
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{kInitializeQuestion, note("Tuning data has been loaded.", "NOTE")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{kInitializeQuestion, note("Tuning data has been loaded.", "NOTE")}));
     EXPECT_TRUE(client().archiveLoaded());
     EXPECT_FALSE(client().radioRead());
     EXPECT_TRUE(client().tuningAllowed());
@@ -90,8 +91,9 @@ TEST_F(ArchiveCommandsTest, LoadAfterAReadKeepsTheReadAndARefusedLoadThenForgets
     std::ofstream(junk) << "not an archive at all\n";
     ui.clear();
     loadFromMenu(junk);
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{kInitializeQuestion,
-                                                       error("Invalid file format!! File is not an *.SFP file", "ERROR")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{kInitializeQuestion,
+                                         error("Invalid file format!! File is not an *.SFP file", "ERROR")}));
     EXPECT_FALSE(client().radioRead());
     EXPECT_FALSE(client().archiveLoaded());
     EXPECT_EQ(client().storage().serialNumber(), "NULL      ");
@@ -127,8 +129,8 @@ TEST_F(ArchiveCommandsTest, AFileThatCannotBeOpenedChangesNothing) {
     readRadio();
     const std::string status = statusShown();
     loadFromMenu(work.path() / "gone.sfp");
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{kInitializeQuestion,
-                                                       error("Archive File could not be opened!!", "ERROR")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{kInitializeQuestion, error("Archive File could not be opened!!", "ERROR")}));
     EXPECT_TRUE(client().radioRead());
     EXPECT_EQ(client().storage().serialNumber(), "781TKA0101");
     EXPECT_EQ(statusShown(), status);

@@ -90,7 +90,8 @@ TEST(CommandTable, EarlyMobilesAlwaysOfferDacAndTheMobileAPaVoltageLimit) {
 TEST(CommandTable, TuningScreensNeedAnImageThatMayBeTuned) {
     radioStorage storage;
     storage.setTuningProcedureVersion(1);
-    for (int id : {kReferenceOscillatorWarp, kModulationBalance, kDtmf, kDalmor, kTransmitHighPower, kTransmitLowPower}) {
+    for (int id :
+         {kReferenceOscillatorWarp, kModulationBalance, kDtmf, kDalmor, kTransmitHighPower, kTransmitLowPower}) {
         EXPECT_FALSE(isCommandEnabled(id, CommandState{storage, false, false, true})) << id;
         EXPECT_TRUE(isCommandEnabled(id, CommandState{storage, false, true, true})) << id;
         EXPECT_FALSE(isCommandEnabled(id, CommandState{storage, true, false, false})) << id;

@@ -72,8 +72,8 @@ TEST_F(InformationWindowsTest, AboutShowsTheReleaseOfThisBuild) {
     expectDialog<TVantrelAboutDlg>([](TVantrelAboutDlg& d) {
         QStringList lines;
         for (const QLabel* label : d.findChildren<QLabel*>()) lines << label->text();
-        EXPECT_EQ(lines.join('|').toStdString(), "Vantrel|Version " VANTREL_TEST_VERSION "|" +
-                                                     TVantrelAboutDlg::dateLine().toStdString());
+        EXPECT_EQ(lines.join('|').toStdString(),
+                  "Vantrel|Version " VANTREL_TEST_VERSION "|" + TVantrelAboutDlg::dateLine().toStdString());
     });
     choose(kAbout);
     EXPECT_EQ(ui.dialogTitles(), std::vector<std::string>{"About Vantrel"});
@@ -205,7 +205,8 @@ TEST_F(InformationWindowsTest, AboutIsSizedInDialogUnitsAndShowsItsLinesWhole) {
     TVantrelAboutDlg about;
     about.show();
     settle(0);
-    const QSize units = dialogUnitsToPixels(about.font(), TVantrelAboutDlg::kWidthUnits, TVantrelAboutDlg::kHeightUnits);
+    const QSize units =
+        dialogUnitsToPixels(about.font(), TVantrelAboutDlg::kWidthUnits, TVantrelAboutDlg::kHeightUnits);
     EXPECT_EQ(about.size(), units.expandedTo(about.sizeHint()));
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
@@ -240,7 +241,8 @@ TEST_F(InformationWindowsTest, CommandWhoseWindowIsNotBuiltYetSaysSo) {
     ui.clear();
     choose(kFrontEndFilter);
     EXPECT_EQ(ui.messages(),
-              std::vector<ShownMessage>{note("Rx Align > Front End Filter is not available in this version of Vantrel yet.", "NOTE")});
+              std::vector<ShownMessage>{
+                  note("Rx Align > Front End Filter is not available in this version of Vantrel yet.", "NOTE")});
     int opened = 0;
     client().setWindowCommand(kFrontEndFilter, [&opened] { ++opened; });
     choose(kFrontEndFilter);

@@ -24,9 +24,7 @@ class KeyboardHelpTest : public GuiTest {
 protected:
     void SetUp() override { ASSERT_TRUE(startApp()); }
 
-    void pressF1(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&frame(), Qt::Key_F1, modifiers);
-    }
+    void pressF1(Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&frame(), Qt::Key_F1, modifiers); }
 
     // Opens a menu of the menu bar and highlights one of its items.
     QMenu* highlight(int popup, int command) {

@@ -204,7 +204,8 @@ TEST_F(MainFrameTest, DroppedArchivesJoinTheRecentFilesAndChoosingOneMovesItUp) 
 
     drop("/data/d.sfp");
     drop("/data/e.sfp");
-    EXPECT_EQ(app->recentFiles().entries(), (std::vector<std::string>{"/data/e.sfp", "/data/d.sfp", "/data/b.SFP", "/DATA/A.sfp"}));
+    EXPECT_EQ(app->recentFiles().entries(),
+              (std::vector<std::string>{"/data/e.sfp", "/data/d.sfp", "/data/b.SFP", "/DATA/A.sfp"}));
     std::ifstream ini(work.path() / "Vantrel.ini");
     const std::string text((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "[MRU]\nCount=4\nMRU0=/data/e.sfp\nMRU1=/data/d.sfp\nMRU2=/data/b.SFP\nMRU3=/DATA/A.sfp\n");

@@ -16,7 +16,6 @@ void whenModal(std::function<void(T&)> action, int attemptsLeft = 300) {
         if (auto* shown = dynamic_cast<T*>(QApplication::activeModalWidget()); shown != nullptr && shown->isVisible()) {
             action(*shown);
         } else if (attemptsLeft > 0) {
-
             whenModal<T>(std::move(action), attemptsLeft - 1);
         } else if (QWidget* stuck = QApplication::activeModalWidget()) {
             // The awaited window never came: close whatever holds the program, so the test fails

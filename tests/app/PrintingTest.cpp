@@ -142,9 +142,7 @@ protected:
     }
 
     std::vector<std::string> reportLines() { return reportFile(folder.path() / "display.txt"); }
-    int linesPerPage() {
-        return ReportPageRenderer({}).linesPerPage(printing().printer()->printer().pageLayout());
-    }
+    int linesPerPage() { return ReportPageRenderer({}).linesPerPage(printing().printer()->printer().pageLayout()); }
 
     std::string suggested;
 };
@@ -159,7 +157,7 @@ TEST_F(PrintingTest, RefusalsOfBothCommandsWithTheirTexts) {
         printing().defaultPrinterEntry = [] { return std::string("Ghost Printer,ghost,ghost:"); };
         choose(command);
         EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{note("Please close all windows before printing", "Note"),
-                                                           note("Please install Default Printer Device !!", "NOTE")}));
+                                                            note("Please install Default Printer Device !!", "NOTE")}));
         EXPECT_EQ(printing().printingCount(), 0);
         EXPECT_TRUE(client().subWindowList().isEmpty()) << "the report window is gone";
         printing().defaultPrinterEntry = [] { return std::string(); };

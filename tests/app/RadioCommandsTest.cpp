@@ -15,7 +15,8 @@ using namespace command;
 
 const ShownMessage kProgramQuestion{"Program Radio?", "Note", MessageIcon::Information, MessageButtons::OkCancel};
 const std::string kIdentity = "Radio Serial No :781TKA0101" + std::string(95, ' ') + "Radio Model No: H25K416CA1AB120 ";
-const std::string kInvalidIdentity = "Radio Serial No :Invalid" + std::string(95, ' ') + "Radio Model No: H25K416CA1AB120 ";
+const std::string kInvalidIdentity =
+    "Radio Serial No :Invalid" + std::string(95, ' ') + "Radio Model No: H25K416CA1AB120 ";
 
 constexpr std::uint8_t kSoftpotRequest = 0x20;
 
@@ -77,7 +78,8 @@ TEST_F(RadioCommandsTest, ReadFillsTheImageShowsProgressAndKeepsABackup) {
     putRadio();
     bool progressShownDuringRead = false;
     radio->setObserver([&](const sim::LoggedRequest&) {
-        if (client().progressWindow() != nullptr && client().progressWindow()->isVisible()) progressShownDuringRead = true;
+        if (client().progressWindow() != nullptr && client().progressWindow()->isVisible())
+            progressShownDuringRead = true;
     });
     read();
     radio->setObserver({});
@@ -100,7 +102,8 @@ TEST_F(RadioCommandsTest, ReadFillsTheImageShowsProgressAndKeepsABackup) {
 
     // The radio's values as read are kept under backups/, named by serial and time.
     std::vector<std::filesystem::path> backups;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "backups")) backups.push_back(entry.path());
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "backups"))
+        backups.push_back(entry.path());
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(backups[0].filename().string().substr(0, 11), "781TKA0101-");
     radioStorage saved;
@@ -151,8 +154,9 @@ TEST_F(RadioCommandsTest, UnusableFrequencyPlanInvalidatesTheIdentity) {
 TEST_F(RadioCommandsTest, PowerUpStatusSixteenShowsTwoMessagesAndChangesNothing) {
     putRadio("portable-v1.json", [](sim::RadioProfile& p) { p.identity.powerUpStatus = 16; });
     read();
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{error("Error occured during radio power up!!", "ERROR"),
-                                                       error("Radio Hardware Failure !! Operation aborted", "ERROR")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{error("Error occured during radio power up!!", "ERROR"),
+                                         error("Radio Hardware Failure !! Operation aborted", "ERROR")}));
     expectProgressClosedWithin();
     EXPECT_FALSE(client().radioRead());
     EXPECT_EQ(client().storage().serialNumber(), "NULL      ");
@@ -213,7 +217,9 @@ TEST_F(RadioCommandsTest, APortThatDidNotOpenIsExplainedInTheDetailText) {
         opener.refuseBecause = c.cause;
         read();
         ASSERT_EQ(ui.events.size(), 1u);
-        EXPECT_EQ(ui.events[0].message, error("Read Radio Failed !! All softpot operational data is invalid !! Please re-read radio", "Error !!"));
+        EXPECT_EQ(
+            ui.events[0].message,
+            error("Read Radio Failed !! All softpot operational data is invalid !! Please re-read radio", "Error !!"));
         EXPECT_EQ(ui.events[0].detail, c.detail);
     }
     opener.refuseBecause.reset();
@@ -233,7 +239,8 @@ TEST_F(RadioCommandsTest, ProgramAllWritesTheImageBackIntoTheSameRadio) {
     ui.clear();
     radio->clearLog();
     programAll();
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{kProgramQuestion, note("Radio successfully programmed!!", "NOTE")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{kProgramQuestion, note("Radio successfully programmed!!", "NOTE")}));
     EXPECT_EQ(client().progressWindow()->windowTitle().toStdString(), "Writing Softpots to radio...");
     expectProgressClosedWithin();
     EXPECT_GT(softpotWrites(), 10u);
@@ -258,9 +265,9 @@ TEST_F(RadioCommandsTest, ProgramAllRefusesARadioWithAnotherSerialNumber) {
     putRadio("portable-v1.json", [](sim::RadioProfile& p) { p.identity.serialNumber = "999ZZZ0001"; });
     ui.clear();
     programAll();
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{kProgramQuestion,
-                                                       error("Serial No. Mismatch !! Program radio aborted",
-                                                             " Radio Program Error")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{
+                  kProgramQuestion, error("Serial No. Mismatch !! Program radio aborted", " Radio Program Error")}));
     EXPECT_EQ(percentAtMessage.back(), 100);
     expectProgressClosedWithin();
     const auto log = radio->log();

@@ -56,9 +56,7 @@ int RecordingInteraction::runDialog(QDialog& dialog) {
     return handler(dialog);
 }
 
-void RecordingInteraction::openHelp(std::optional<int> context) {
-    record(Event{Kind::Help, {}, {}, {}, context, {}});
-}
+void RecordingInteraction::openHelp(std::optional<int> context) { record(Event{Kind::Help, {}, {}, {}, context, {}}); }
 
 bool RecordingInteraction::choosePrinter(QPrinter& printer, int minPage, int maxPage) {
     record(Event{Kind::PrintDialog, {}, {}, {}, {}, {}, {minPage, maxPage}});

@@ -66,7 +66,8 @@ TEST_F(UtilityWindowsTest, SerialNumberWindowTakesTenCharactersOfItsSet) {
     QTest::keyClicks(window->entry(), "781 TKA$0999^XYZ");
     EXPECT_EQ(window->entry()->text(), QStringLiteral("781TKA0999"));  // no blank, $ or ^; ten at most
     QTest::keyClick(window->entry(), Qt::Key_Return);
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{note("Serial No. has been successfully programmed !!", "NOTE")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{note("Serial No. has been successfully programmed !!", "NOTE")}));
     EXPECT_EQ(radio->model().identity().serialNumber, "781TKA0999");
 
     choose(kTempCompRead);
@@ -84,8 +85,8 @@ TEST_F(UtilityWindowsTest, AnotherRadioAtOpeningAsksToReadIt) {
     settle();
     const auto shown = ui.messages();
     ASSERT_GE(shown.size(), 2u);
-    EXPECT_EQ(shown[0], (ShownMessage{"Radio has been changed!! Read in new radio?", "WARNING", MessageIcon::Information,
-                                      MessageButtons::OkCancel}));
+    EXPECT_EQ(shown[0], (ShownMessage{"Radio has been changed!! Read in new radio?", "WARNING",
+                                      MessageIcon::Information, MessageButtons::OkCancel}));
     EXPECT_EQ(shown[1], note("Radio has been successfully read !!", "NOTE"));
     EXPECT_EQ(client().storage().serialNumber(), other);
     EXPECT_EQ(openWindow<TSerialProgramWindow>("Program Radio Serial No."), nullptr);
@@ -102,8 +103,9 @@ TEST_F(UtilityWindowsTest, TempCompWindowsInBothModes) {
     EXPECT_EQ(reader->button()->text(), QStringLiteral("Close"));
     choose(kTempCompWrite);
     choose(kBasebandOffsetUpdate);
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{note("Please close all windows before writing Temp Comp data", "NOTE"),
-                                                        note("Current window still open! Please close first!", " NOTE")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{note("Please close all windows before writing Temp Comp data", "NOTE"),
+                                         note("Current window still open! Please close first!", " NOTE")}));
     QTest::mouseClick(reader->button(), Qt::LeftButton);
     settle();
     EXPECT_EQ(client().openScreenKind(), 0);
@@ -118,7 +120,8 @@ TEST_F(UtilityWindowsTest, TempCompWindowsInBothModes) {
     EXPECT_EQ(writer->entry()->text(), QStringLiteral("0AF007B9"));  // no X, eight at most
     writer->entry()->setText(QStringLiteral("0AF007B"));
     QTest::mouseClick(writer->button(), Qt::LeftButton);
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{note("Length of Temp Comp data must be exactly 4 bytes", "NOTE")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{note("Length of Temp Comp data must be exactly 4 bytes", "NOTE")}));
 }
 
 TEST_F(UtilityWindowsTest, BasebandWindowEditsTheCodeplugTableAndUpdatesIt) {
@@ -144,7 +147,8 @@ TEST_F(UtilityWindowsTest, BasebandWindowEditsTheCodeplugTableAndUpdatesIt) {
     window->list(1)->setCurrentText(QStringLiteral("1500 Hz"));
     emit window->list(1)->activated(window->list(1)->currentIndex());
     QTest::mouseClick(window->updateButton(), Qt::LeftButton);
-    EXPECT_EQ(ui.messages(), (std::vector<ShownMessage>{note("Baseband offset parameters updated successfully", "NOTE")}));
+    EXPECT_EQ(ui.messages(),
+              (std::vector<ShownMessage>{note("Baseband offset parameters updated successfully", "NOTE")}));
     EXPECT_EQ(radio->model().readMemory(0x106, 1), std::vector<std::uint8_t>{0x8A});
     EXPECT_EQ(window->defaultField(1)->text(), QStringLiteral("1500 Hz"));
 }

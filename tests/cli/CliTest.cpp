@@ -167,7 +167,8 @@ TEST_F(CliOnVirtualLine, ProgramThatFailsHalfWaySaysHowToRecover) {
     EXPECT_EQ(run({"program", archive.string()}), 1);
     EXPECT_THAT(err.str(), HasSubstr("ERROR: Program Radio Error\n"));
     EXPECT_THAT(err.str(), HasSubstr("the radio may be partly programmed. Program the archive again (vantrel-cli "
-                                     "program " + archive.string() + ")"));
+                                     "program " +
+                                     archive.string() + ")"));
 }
 
 TEST(CliUsage, BadCommandLinesAreUsageErrors) {

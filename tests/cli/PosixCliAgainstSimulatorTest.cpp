@@ -223,10 +223,10 @@ TEST_F(PosixCliAgainstSimulator, NamesTheDialoutGroupToAUserWithoutPermission) {
     if (nobody == nullptr || !fs::exists("/usr/bin/setpriv")) GTEST_SKIP() << "no user nobody or no setpriv";
     // The terminal itself, so that no folder of the test stands in nobody's way.
     const std::string terminal = simulator.terminal().string();
-    Process cli({"/usr/bin/setpriv", "--reuid=" + std::to_string(nobody->pw_uid),
-                 "--regid=" + std::to_string(nobody->pw_gid), "--clear-groups", (kBin / "vantrel-cli").string(),
-                 "info", "--device", terminal},
-                scratch.path(), "cli");
+    Process cli(
+        {"/usr/bin/setpriv", "--reuid=" + std::to_string(nobody->pw_uid), "--regid=" + std::to_string(nobody->pw_gid),
+         "--clear-groups", (kBin / "vantrel-cli").string(), "info", "--device", terminal},
+        scratch.path(), "cli");
     const int status = cli.exitStatus();
     if (status == 127) GTEST_SKIP() << "nobody cannot run " << (kBin / "vantrel-cli") << ": " << cli.err();
     EXPECT_EQ(status, 3);
@@ -368,8 +368,8 @@ TEST(PosixDesktopProgram, AnswersHelpAndVersionWithoutADisplay) {
     testing::ScratchDirectory scratch;
     for (const std::string option : {"--help", "--version"}) {
         // No display of any kind: the toolkit would abort if it were started.
-        const std::string shell = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                                  (kBin / "vantrel").string() + " " + option;
+        const std::string shell =
+            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + (kBin / "vantrel").string() + " " + option;
         Process desktop({"/bin/sh", "-c", shell}, scratch.path(), "vantrel");
         EXPECT_EQ(desktop.exitStatus(), 0) << option << ": " << desktop.err();
         EXPECT_THAT(desktop.out(), HasSubstr(option == "--help" ? "Usage: vantrel [ARCHIVE]" : "vantrel "));

@@ -13,8 +13,8 @@
 namespace vantrel {
 namespace {
 
-using testing::ScratchDirectory;
 using testing::readWholeFile;
+using testing::ScratchDirectory;
 using testing::writeWholeFile;
 
 struct Place {
@@ -29,10 +29,10 @@ std::vector<Place> fieldPlaces() {
         int row, first, count;
     };
     static const Run kRuns[] = {
-        {0, 7, 1},   {0, 0, 7},   {0, 14, 7},  {2, 0, 1},  {3, 0, 14}, {4, 14, 7}, {5, 14, 7}, {5, 7, 7},
-        {5, 0, 7},   {6, 0, 1},   {8, 0, 1},   {8, 1, 1},  {7, 0, 1},  {10, 0, 7}, {11, 14, 7}, {11, 7, 7},
-        {11, 0, 7},  {12, 0, 2},  {0, 9, 4},   {0, 13, 1}, {14, 0, 1}, {15, 0, 1}, {16, 0, 6}, {17, 14, 2},
-        {17, 0, 14}, {8, 2, 1},   {8, 4, 1},   {18, 1, 1}, {18, 0, 1}, {19, 0, 1}, {20, 0, 7}, {21, 0, 7},
+        {0, 7, 1},   {0, 0, 7},  {0, 14, 7}, {2, 0, 1},  {3, 0, 14}, {4, 14, 7}, {5, 14, 7},  {5, 7, 7},
+        {5, 0, 7},   {6, 0, 1},  {8, 0, 1},  {8, 1, 1},  {7, 0, 1},  {10, 0, 7}, {11, 14, 7}, {11, 7, 7},
+        {11, 0, 7},  {12, 0, 2}, {0, 9, 4},  {0, 13, 1}, {14, 0, 1}, {15, 0, 1}, {16, 0, 6},  {17, 14, 2},
+        {17, 0, 14}, {8, 2, 1},  {8, 4, 1},  {18, 1, 1}, {18, 0, 1}, {19, 0, 1}, {20, 0, 7},  {21, 0, 7},
     };
     std::vector<Place> places;
     for (const Run& run : kRuns)
@@ -45,8 +45,8 @@ struct FamilyFields {
     int code, first, last;
 };
 constexpr FamilyFields kFamilies[] = {
-    {2, 16, 16},   {3, 17, 30},   {4, 31, 37},   {5, 38, 58},   {6, 59, 59},   {8, 60, 60},   {9, 61, 61},
-    {7, 62, 62},   {10, 63, 69},  {11, 70, 90},  {12, 91, 92},  {13, 98, 98},  {14, 99, 99},  {15, 100, 105},
+    {2, 16, 16},    {3, 17, 30},    {4, 31, 37},    {5, 38, 58},    {6, 59, 59},    {8, 60, 60},    {9, 61, 61},
+    {7, 62, 62},    {10, 63, 69},   {11, 70, 90},   {12, 91, 92},   {13, 98, 98},   {14, 99, 99},   {15, 100, 105},
     {16, 108, 121}, {17, 122, 122}, {18, 123, 123}, {19, 124, 125}, {22, 126, 126}, {25, 127, 133}, {26, 134, 140},
 };
 constexpr int kDacFields[] = {106, 107};
@@ -123,8 +123,7 @@ TEST(ByteTransform, TurnsAbcIntoTheKnownBytesAndBackAndStopsAtTheFirstNul) {
     // whole, a limit of the file format.
     EXPECT_EQ(byteTransform("A(B"), std::string("\x3F\0\xE6", 3));
     EXPECT_EQ(byteTransform(byteTransform("A(B")), std::string("A\0\xE6", 3));
-    for (int b = 0; b < 256; ++b)
-        ASSERT_EQ(transformByte(transformByte(static_cast<unsigned char>(b))), b);
+    for (int b = 0; b < 256; ++b) ASSERT_EQ(transformByte(transformByte(static_cast<unsigned char>(b))), b);
     EXPECT_EQ(byteTransform(std::string("ab\0cd", 5)), std::string("\x1F\xC6\0cd", 5));
 }
 
@@ -142,11 +141,12 @@ TEST_F(ArchiveFile, HeaderCarriesSignatureIdentityVersionAndKey) {
     EXPECT_EQ(file.substr(34, 3), "212");  // key 12: two digits, then 1 and 2
     EXPECT_EQ(file.substr(37, 3), "219");  // value 7 + key 12
     EXPECT_EQ(fieldText(file, 140), std::to_string(3) + std::to_string(valueOf(140) + 12));
-    EXPECT_EQ(file.size(), 37 + [&] {
-        std::size_t total = 0;
-        for (int k = 1; k <= 140; ++k) total += fieldText(file, k).size();
-        return total;
-    }());
+    EXPECT_EQ(
+        file.size(), 37 + [&] {
+            std::size_t total = 0;
+            for (int k = 1; k <= 140; ++k) total += fieldText(file, k).size();
+            return total;
+        }());
 }
 
 TEST_F(ArchiveFile, KeysOutsideTheRangeAreReducedAndTheTimeSeededKeyStaysInIt) {
@@ -167,8 +167,7 @@ TEST_F(ArchiveFile, EveryFieldIsReadIntoItsPlaceAndWrittenBackByteForByte) {
     radioStorage storage = sentinelStorage();
     ASSERT_EQ(load(file, storage), ArchiveLoadResult::Loaded);
     const auto places = fieldPlaces();
-    for (int k = 1; k <= 140; ++k)
-        EXPECT_EQ(storage.value(places[k - 1].row, places[k - 1].entry), k) << "field " << k;
+    for (int k = 1; k <= 140; ++k) EXPECT_EQ(storage.value(places[k - 1].row, places[k - 1].entry), k) << "field " << k;
     EXPECT_EQ(storage.serialNumber(), kSerial);
     EXPECT_EQ(storage.modelNumber(), kModel);
     EXPECT_EQ(storage.dataVersion(), '#');
@@ -319,9 +318,9 @@ TEST_F(ArchiveFile, RefusalsStopAtTheirStepAndLeaveTheRestAlone) {
         EXPECT_EQ(storage.dataVersion(), 0);
         EXPECT_EQ(storage.tuningProcedureVersion(), kSentinel);
     }
-    for (const std::string& file : {std::string(), std::string("hello"), ":KOVIX" + good.substr(6),
-                                    ":KOV\nIR" + good.substr(7), good.substr(0, 32), good.substr(0, 200),
-                                    good.substr(0, 100) + "x" + good.substr(101)}) {
+    for (const std::string& file :
+         {std::string(), std::string("hello"), ":KOVIX" + good.substr(6), ":KOV\nIR" + good.substr(7),
+          good.substr(0, 32), good.substr(0, 200), good.substr(0, 100) + "x" + good.substr(101)}) {
         SCOPED_TRACE("not an archive: " + file.substr(0, 8));
         radioStorage storage = before;
         EXPECT_EQ(load(file, storage), ArchiveLoadResult::NotAnArchive);

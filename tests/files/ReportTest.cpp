@@ -10,8 +10,8 @@
 namespace vantrel {
 namespace {
 
-using testing::ScratchDirectory;
 using testing::readWholeFile;
+using testing::ScratchDirectory;
 
 std::string expectedReport(const std::string& name) {
     return readWholeFile(std::filesystem::path(VANTREL_SOURCE_DIR) / "tests" / "files" / "data" / name);
@@ -83,7 +83,8 @@ TEST(SoftpotReport, MatchesTheHandWrittenReportsByteForByte) {
         radioStorage storage;
         const char* expected;
     };
-    for (const Case& c : {Case{portableVersion1(), "report_portable_v1.txt"}, Case{mobileVersion2(), "report_mobile_v2.txt"}}) {
+    for (const Case& c :
+         {Case{portableVersion1(), "report_portable_v1.txt"}, Case{mobileVersion2(), "report_mobile_v2.txt"}}) {
         SCOPED_TRACE(c.expected);
         const std::string want = expectedReport(c.expected);
         ASSERT_FALSE(want.empty());

@@ -1,5 +1,5 @@
-#include "support/ScratchDirectory.h"
 #include "files/fileBytes.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 

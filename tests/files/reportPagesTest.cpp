@@ -61,9 +61,15 @@ TEST(PreviewPages, StepsAndPairsFollowTheButtons) {
     };
     previewPages pages(3);
     const Step steps[] = {
-        {"", "Page 1", false, true},     {"next", "Page 2", true, true},  {"two", "Page 2 - 3", true, false},
-        {"next", "Page 2 - 3", true, false}, {"previous", "Page 1 - 2", false, true}, {"one", "Page 1", false, true},
-        {"next", "Page 2", true, true},  {"next", "Page 3", true, false}, {"two", "Page 2 - 3", true, false},
+        {"", "Page 1", false, true},
+        {"next", "Page 2", true, true},
+        {"two", "Page 2 - 3", true, false},
+        {"next", "Page 2 - 3", true, false},
+        {"previous", "Page 1 - 2", false, true},
+        {"one", "Page 1", false, true},
+        {"next", "Page 2", true, true},
+        {"next", "Page 3", true, false},
+        {"two", "Page 2 - 3", true, false},
     };
     for (const Step& step : steps) {
         const std::string button = step.button;

@@ -34,12 +34,12 @@ TEST(LineError, EachConditionHasItsFailure) {
 }
 
 TEST(LineError, FirstMatchingConditionWinsWhenSeveralAreSet) {
-    EXPECT_EQ(raisedFor(0x18), BreakDetected::kCode);          // break with framing
-    EXPECT_EQ(raisedFor(0x0E), FramingError::kCode);           // framing, parity, overrun
-    EXPECT_EQ(raisedFor(0x06), OverrunError::kCode);           // overrun before parity
-    EXPECT_EQ(raisedFor(0x105), ParityError::kCode);           // parity before queue conditions
-    EXPECT_EQ(raisedFor(0x101), InputBufferFull::kCode);       // receive queue before transmit queue
-    EXPECT_EQ(raisedFor(0x120), OutputBufferFull::kCode);      // a known bit beside unknown ones
+    EXPECT_EQ(raisedFor(0x18), BreakDetected::kCode);      // break with framing
+    EXPECT_EQ(raisedFor(0x0E), FramingError::kCode);       // framing, parity, overrun
+    EXPECT_EQ(raisedFor(0x06), OverrunError::kCode);       // overrun before parity
+    EXPECT_EQ(raisedFor(0x105), ParityError::kCode);       // parity before queue conditions
+    EXPECT_EQ(raisedFor(0x101), InputBufferFull::kCode);   // receive queue before transmit queue
+    EXPECT_EQ(raisedFor(0x120), OutputBufferFull::kCode);  // a known bit beside unknown ones
 }
 
 TEST(LineError, CodesAreTheDocumentedNumbers) {

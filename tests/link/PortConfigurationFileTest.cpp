@@ -41,15 +41,15 @@ TEST_F(PortConfigurationFileTest, ReadsOneCharacterAfterTheColonAndItsBlanks) {
         std::int32_t port;
     } cases[] = {
         {"COM Port Id :3\n ", 3},
-        {"COM Port Id :3", 3},             // without the trailing line feed and blank
-        {"COM Port Id :12\n ", 1},         // one character only
-        {"COM Port Id :   4\n", 4},        // blanks after the colon are skipped
-        {"COM Port Id :-1\n ", 0},         // not a digit
-        {"COM Port Id :\n3", 0},           // the line ends before any digit
-        {"COM Port Id :", 0},              // the text ends at the colon
-        {"COM Port Id :\t5", 0},           // only blanks are skipped
-        {"A:7 B:8", 7},                    // the first colon counts
-        {"COM Port Id 3\n ", -1},          // no colon: no number
+        {"COM Port Id :3", 3},       // without the trailing line feed and blank
+        {"COM Port Id :12\n ", 1},   // one character only
+        {"COM Port Id :   4\n", 4},  // blanks after the colon are skipped
+        {"COM Port Id :-1\n ", 0},   // not a digit
+        {"COM Port Id :\n3", 0},     // the line ends before any digit
+        {"COM Port Id :", 0},        // the text ends at the colon
+        {"COM Port Id :\t5", 0},     // only blanks are skipped
+        {"A:7 B:8", 7},              // the first colon counts
+        {"COM Port Id 3\n ", -1},    // no colon: no number
         {"", -1},
     };
     for (const auto& c : cases) {

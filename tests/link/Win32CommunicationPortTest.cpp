@@ -237,8 +237,8 @@ TEST_F(Win32PortOnLine, APortHeldByAnotherProcessIsInUse) {
         ScopedVariable port("VANTREL_HOLD_COM_PORT", std::to_string(port_));
         ScopedVariable heldVariable("VANTREL_HOLD_SIGNAL", heldName);
         ScopedVariable releaseVariable("VANTREL_HOLD_RELEASE", releaseName);
-        ASSERT_TRUE(CreateProcessA(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &child));
+        ASSERT_TRUE(
+            CreateProcessA(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
     }
 
     HANDLE waitFor[] = {held, child.hProcess};

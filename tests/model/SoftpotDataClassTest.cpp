@@ -63,10 +63,10 @@ TEST_F(SoftpotDataClass, WritesUseTheFamilyWidthAndMode) {
     power.commitKandM(0x1234, conn);
     rxRSSIData().updateThreshold(1, conn);
     rxFEBPData().liveWriteByte(2, 127, conn);
-    EXPECT_EQ(sent(), (std::vector<Bytes>{writeFrame(11, 2, {0x01, 0x2C}), writeFrame(11, 1, {0x01, 0xFF}),
-                                          writeFrame(0, 2, {0x80}), writeFrame(0, 1, {0x7F}),
-                                          writeFrame(17, 1, {0x12, 0x34}), writeFrame(26, 1, {0x01}),
-                                          writeFrame(2, 2, {0x7F})}));
+    EXPECT_EQ(sent(),
+              (std::vector<Bytes>{writeFrame(11, 2, {0x01, 0x2C}), writeFrame(11, 1, {0x01, 0xFF}),
+                                  writeFrame(0, 2, {0x80}), writeFrame(0, 1, {0x7F}), writeFrame(17, 1, {0x12, 0x34}),
+                                  writeFrame(26, 1, {0x01}), writeFrame(2, 2, {0x7F})}));
 }
 
 TEST_F(SoftpotDataClass, RecordedPowerCommitReportsThroughCode27) {

@@ -168,8 +168,8 @@ TEST_F(SoftpotReads, PaBiasReadAsksTheVoltageFirstAndStoresOnlyAnsweredBiases) {
         .answer(answerWith({27, 60}));
     txPABiasHighVoltageData().readInto(storage, conn);
 
-    EXPECT_EQ(sent(), (std::vector<Bytes>{singleReadFrame(6), singleReadFrame(18), singleReadFrame(20),
-                                          singleReadFrame(27)}));
+    EXPECT_EQ(sent(),
+              (std::vector<Bytes>{singleReadFrame(6), singleReadFrame(18), singleReadFrame(20), singleReadFrame(27)}));
     EXPECT_EQ(entries(8, 0, 6), (std::vector<std::int32_t>{40, 99, 99, 99, 60, 99}));
     EXPECT_TRUE(storage.isSupported(28));
     EXPECT_TRUE(storage.isSupported(8));

@@ -42,16 +42,34 @@ protected:
     }
     void readAllFamilies() {
         const std::uint8_t code = channelSpacingCode(storage);
-        for (const SoftpotFamily family :
-             {SoftpotFamily::ReferenceOscillator, SoftpotFamily::TransmitHighPower, SoftpotFamily::Softpot28,
-              SoftpotFamily::TransmitLowPower, SoftpotFamily::ModulationBalance, SoftpotFamily::VcoAttenuation25,
-              SoftpotFamily::VcoAttenuation20, SoftpotFamily::VcoAttenuation125, SoftpotFamily::PaVoltageLimit,
-              SoftpotFamily::Dtmf, SoftpotFamily::PaBiasProbe, SoftpotFamily::PaBiasHigh, SoftpotFamily::PaBias2High,
-              SoftpotFamily::PaBias3High, SoftpotFamily::PaBiasLow, SoftpotFamily::PaBias2Low, SoftpotFamily::PaBias3Low,
-              SoftpotFamily::Dalmor, SoftpotFamily::Select5, SoftpotFamily::HighSpeedTrunking, SoftpotFamily::Mpt1327,
-              SoftpotFamily::BatteryThreshold, SoftpotFamily::FrontEndFilter, SoftpotFamily::AutoSquelch125,
-              SoftpotFamily::AutoSquelch20, SoftpotFamily::AutoSquelch25, SoftpotFamily::RatedVolume,
-              SoftpotFamily::RssiThresholds}) {
+        for (const SoftpotFamily family : {SoftpotFamily::ReferenceOscillator,
+                                           SoftpotFamily::TransmitHighPower,
+                                           SoftpotFamily::Softpot28,
+                                           SoftpotFamily::TransmitLowPower,
+                                           SoftpotFamily::ModulationBalance,
+                                           SoftpotFamily::VcoAttenuation25,
+                                           SoftpotFamily::VcoAttenuation20,
+                                           SoftpotFamily::VcoAttenuation125,
+                                           SoftpotFamily::PaVoltageLimit,
+                                           SoftpotFamily::Dtmf,
+                                           SoftpotFamily::PaBiasProbe,
+                                           SoftpotFamily::PaBiasHigh,
+                                           SoftpotFamily::PaBias2High,
+                                           SoftpotFamily::PaBias3High,
+                                           SoftpotFamily::PaBiasLow,
+                                           SoftpotFamily::PaBias2Low,
+                                           SoftpotFamily::PaBias3Low,
+                                           SoftpotFamily::Dalmor,
+                                           SoftpotFamily::Select5,
+                                           SoftpotFamily::HighSpeedTrunking,
+                                           SoftpotFamily::Mpt1327,
+                                           SoftpotFamily::BatteryThreshold,
+                                           SoftpotFamily::FrontEndFilter,
+                                           SoftpotFamily::AutoSquelch125,
+                                           SoftpotFamily::AutoSquelch20,
+                                           SoftpotFamily::AutoSquelch25,
+                                           SoftpotFamily::RatedVolume,
+                                           SoftpotFamily::RssiThresholds}) {
             const SoftpotFamilyRow& row = catalogueRow(family);
             prepareForReading(row, code, conn);
             readFamily(row, storage, conn);

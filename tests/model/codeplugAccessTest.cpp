@@ -27,7 +27,9 @@ struct Block {
         cominit conn;
         return access.load(conn, kAt);
     }
-    Bytes memory(std::uint32_t offset, std::uint32_t count) { return bench.radio.model().readMemory(kAt + offset, count); }
+    Bytes memory(std::uint32_t offset, std::uint32_t count) {
+        return bench.radio.model().readMemory(kAt + offset, count);
+    }
 
     RadioBench bench{simulatedRadio("mobile-bbo-codeplug.json")};
     codeplugAccess access;
@@ -168,8 +170,14 @@ TEST(codeplugAccessTest, HostileHeadersAndFailedReadsNeverReachBeyondTheBlock) {
     // 255 sub-blocks of 255 entries of 255 bytes: refused while measuring, after asking for the
     // second count byte and long before the 255th.
     int asked = 0;
-    CodeplugBlockLayout huge = CodeplugBlockLayout::fromHeader(std::array<std::uint8_t, 6>{0x44, 0, 255, 0x40, 255, 255});
-    EXPECT_THROW(huge.measure(kAt, [&](std::uint32_t) { ++asked; return std::uint8_t{255}; }), CodeplugBlockError);
+    CodeplugBlockLayout huge =
+        CodeplugBlockLayout::fromHeader(std::array<std::uint8_t, 6>{0x44, 0, 255, 0x40, 255, 255});
+    EXPECT_THROW(huge.measure(kAt,
+                              [&](std::uint32_t) {
+                                  ++asked;
+                                  return std::uint8_t{255};
+                              }),
+                 CodeplugBlockError);
     EXPECT_EQ(asked, 2);
 
     // A block that runs past the end of the radio's memory: the radio refuses the read.

@@ -29,8 +29,8 @@ const Bytes kTuneReply = {
 // Serial number reply (2-byte header): item 0x01, then "4YT0012345".
 const Bytes kSerialReply = {0xFC, 0xA3, 0x01, '4', 'Y', 'T', '0', '0', '1', '2', '3', '4', '5', 0x1F};
 // Model number reply (4-byte header): item 0x00, then the 16 characters.
-const Bytes kModelReply = {0xFF, 0xA3, 0x00, 0x12, 0x00, 'M', '4', '2', 'K', '4', '4', '0', 'D',
-                           'A', '1', 'B', 'N', '0', '1', 'A', ' ', 0xAD};
+const Bytes kModelReply = {0xFF, 0xA3, 0x00, 0x12, 0x00, 'M', '4', '2', 'K', '4', '4',
+                           '0',  'D',  'A',  '1',  'B',  'N', '0', '1', 'A', ' ', 0xAD};
 // IC version reply: item 0x0E, then four raw bytes.
 const Bytes kICVersionReply = {0xF6, 0xA3, 0x0E, 0x03, 0xFE, 0x00, 0x41, 0x16};
 
@@ -129,20 +129,20 @@ TEST(radioIdentityTest, LowBandMarkerFollowsTheTransmitFrequencies) {
         std::vector<std::uint16_t> tx;
         int marker;
     } cases[] = {
-        {1200, none, 1},                       // 30.000 MHz: unused points count too
-        {1188, none, 0},                       // exactly 29.7 MHz is not above it
-        {1188, {0, 0, 0, 0, 0, 0, 1}, 1},      // 29.705 MHz at F7
-        {2000, none, 0},                       // exactly 50 MHz is not below it
-        {1999, {5, 5, 5, 5, 5, 5, 5}, 0},      // 49.975 + 0.025 = 50 MHz on every point
-        {1999, {4, 5, 5, 5, 5, 5, 5}, 1},      // 49.995 MHz at F1
+        {1200, none, 1},                   // 30.000 MHz: unused points count too
+        {1188, none, 0},                   // exactly 29.7 MHz is not above it
+        {1188, {0, 0, 0, 0, 0, 0, 1}, 1},  // 29.705 MHz at F7
+        {2000, none, 0},                   // exactly 50 MHz is not below it
+        {1999, {5, 5, 5, 5, 5, 5, 5}, 0},  // 49.975 + 0.025 = 50 MHz on every point
+        {1999, {4, 5, 5, 5, 5, 5, 5}, 1},  // 49.995 MHz at F1
         {5440, {100, 1600, 3200, 0, 4800, 6400, 7600}, 0},
-        {0, {0, 0, 0, 6000, 0, 0, 0}, 1},      // 30 MHz reached through a point alone
+        {0, {0, 0, 0, 6000, 0, 0, 0}, 1},  // 30 MHz reached through a point alone
     };
     for (const auto& c : cases) {
         radioStorage storage;
         storeFrequencyPlan(tuneReplyWith(c.bandBase, c.tx, none), storage);
-        storage.setValue(1, 0, 1);     // the DAC screen was opened earlier
-        storage.setValue(17, 16, 7);   // stale marker
+        storage.setValue(1, 0, 1);    // the DAC screen was opened earlier
+        storage.setValue(17, 16, 7);  // stale marker
         updateLowBandMarker(storage);
         EXPECT_EQ(storage.value(17, 16), c.marker) << "band base " << c.bandBase;
         EXPECT_EQ(storage.value(1, 0), 0);
@@ -150,8 +150,8 @@ TEST(radioIdentityTest, LowBandMarkerFollowsTheTransmitFrequencies) {
 }
 
 TEST(radioIdentityTest, ChannelSpacingCodePrefersTheWidestChannel) {
-    const std::pair<std::int32_t, std::uint8_t> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {7, 2},
-                                                           {8, 0}, {0x0A, 1}};
+    const std::pair<std::int32_t, std::uint8_t> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1},   {4, 2},
+                                                           {5, 2}, {7, 2}, {8, 0}, {0x0A, 1}};
     for (const auto& [mask, code] : cases) EXPECT_EQ(channelSpacingCode(mask), code) << "mask " << mask;
 
     radioStorage storage;

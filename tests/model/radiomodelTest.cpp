@@ -138,7 +138,7 @@ TEST(radiomodelTest, NearMissesDoNotMatch) {
 
     // What a test reads ends where its pattern ends; nothing behind it matters.
     const std::pair<const char*, const char*> shortHolds[] = {
-        {"isMobileA", "LAM21K"}, {"isPortableE", "H42"}, {"isPortableE2", "H42K5"},
+        {"isMobileA", "LAM21K"},           {"isPortableE", "H42"},         {"isPortableE2", "H42K5"},
         {"isSinglePointModel", "M36K012"}, {"inModelListA", "H33R116CA1"}, {"isSollenCapable", "XXXN"},
     };
     for (const auto& [name, number] : shortHolds) {

@@ -64,19 +64,19 @@ TEST(radioOperationsTest, ReadsEveryFamilyOfAFirstProcedurePortable) {
     EXPECT_EQ(storage.serialNumber(), "781TKA0101");
     EXPECT_EQ(storage.modelNumber(), "H25K416CA1AB120 ");
     EXPECT_EQ(storage.dataVersion(), 35);
-    EXPECT_EQ(storage.value(2, 0), 300);                          // reference oscillator, two bytes
-    EXPECT_EQ(storage.value(3, 0), 96);                           // high power F1
-    EXPECT_EQ(storage.value(3, 13), 46);                          // low power F7
-    EXPECT_EQ(storage.value(21, 6), 66);                          // softpot 28 F7
-    EXPECT_EQ(storage.value(5, 13), 70);                          // VCO 20 kHz at the last used point
-    EXPECT_EQ(storage.value(5, 6), 62);                           // VCO 12.5 kHz
-    EXPECT_EQ(storage.value(8, 1), 50);                           // PA bias low
-    EXPECT_EQ(storage.value(8, 5), 52);                           // bias 3 low
-    EXPECT_EQ(storage.value(11, 7), 35);                          // auto squelch 20 kHz F1
-    EXPECT_EQ(storage.value(16, 2), 50);                          // third RSSI threshold
-    EXPECT_EQ(storage.value(16, 3), 118);                         // its level
-    EXPECT_EQ(storage.value(0, 12), 0x7B);                        // last temperature compensation byte
-    EXPECT_FALSE(storage.isSupported(25));                        // no PA voltage limit to probe
+    EXPECT_EQ(storage.value(2, 0), 300);    // reference oscillator, two bytes
+    EXPECT_EQ(storage.value(3, 0), 96);     // high power F1
+    EXPECT_EQ(storage.value(3, 13), 46);    // low power F7
+    EXPECT_EQ(storage.value(21, 6), 66);    // softpot 28 F7
+    EXPECT_EQ(storage.value(5, 13), 70);    // VCO 20 kHz at the last used point
+    EXPECT_EQ(storage.value(5, 6), 62);     // VCO 12.5 kHz
+    EXPECT_EQ(storage.value(8, 1), 50);     // PA bias low
+    EXPECT_EQ(storage.value(8, 5), 52);     // bias 3 low
+    EXPECT_EQ(storage.value(11, 7), 35);    // auto squelch 20 kHz F1
+    EXPECT_EQ(storage.value(16, 2), 50);    // third RSSI threshold
+    EXPECT_EQ(storage.value(16, 3), 118);   // its level
+    EXPECT_EQ(storage.value(0, 12), 0x7B);  // last temperature compensation byte
+    EXPECT_FALSE(storage.isSupported(25));  // no PA voltage limit to probe
 
     // The radio is left reset, and the one connection of the pass is closed.
     const auto log = bench.requests();
@@ -93,15 +93,14 @@ TEST(radioOperationsTest, SecondProcedureReadsKandMAndNeverTheTransmitPowerSoftp
     const ReadRun run = readRadio(storage, operations);
 
     EXPECT_EQ(run.result, ReadOutcome::complete());
-    EXPECT_EQ(run.progress.percents,
-              (std::vector<int>{5, 10, 15, 25, 25, 30, 40, 50, 55, 65, 75, 80, 85, 90, 100}));
+    EXPECT_EQ(run.progress.percents, (std::vector<int>{5, 10, 15, 25, 25, 30, 40, 50, 55, 65, 75, 80, 85, 90, 100}));
     EXPECT_TRUE(bench.softpotPayloads(0).empty());
     EXPECT_TRUE(bench.softpotPayloads(28).empty());
     EXPECT_EQ(storage.value(17, 0), 0x12);  // K of F1
     EXPECT_EQ(storage.value(17, 1), 0x34);  // M of F1
     EXPECT_EQ(storage.value(17, 13), 0x3A);
-    EXPECT_EQ(storage.value(20, 6), 96);    // the probe answered 0, so the limits were read
-    EXPECT_EQ(storage.value(18, 1), 150);   // battery threshold: byte 2 of the all-points data
+    EXPECT_EQ(storage.value(20, 6), 96);   // the probe answered 0, so the limits were read
+    EXPECT_EQ(storage.value(18, 1), 150);  // battery threshold: byte 2 of the all-points data
     // No low-power bias in the second procedure.
     EXPECT_FALSE(storage.isSupported(9));
     EXPECT_FALSE(sent(bench, {9, 2, 2}));
@@ -235,12 +234,11 @@ TEST(radioOperationsTest, AnswerDamagedOnTheLineNeverReachesTheStorage) {
         std::optional<std::uint8_t> softpot;
     };
     const Damage damages[] = {
-        {sim::FaultKind::FlipPayloadByte, 0x23, {}},                // the first identity answer
-        {sim::FaultKind::FlipPayloadByte, 0x1B, {}},                // the frequency plan
-        {sim::FaultKind::FlipPayloadByte, {}, 11},                  // reference oscillator, one value
-        {sim::FaultKind::FlipPayloadByte, {}, 7},                   // auto squelch, all points at once
-        {sim::FaultKind::CorruptChecksum, {}, 7},
-        {sim::FaultKind::CorruptChecksum, kBasebandRequest, {}},
+        {sim::FaultKind::FlipPayloadByte, 0x23, {}},  // the first identity answer
+        {sim::FaultKind::FlipPayloadByte, 0x1B, {}},  // the frequency plan
+        {sim::FaultKind::FlipPayloadByte, {}, 11},    // reference oscillator, one value
+        {sim::FaultKind::FlipPayloadByte, {}, 7},     // auto squelch, all points at once
+        {sim::FaultKind::CorruptChecksum, {}, 7},    {sim::FaultKind::CorruptChecksum, kBasebandRequest, {}},
     };
     for (const Damage& damage : damages) {
         SCOPED_TRACE(std::string(sim::faultName(damage.kind)) + " opcode " + std::to_string(damage.opcode.value_or(0)) +
@@ -269,9 +267,21 @@ TEST(radioOperationsTest, BasebandRegistersAreReadOnlyFromARadioAnswering0x88) {
         ASSERT_EQ(readRadio(storage, operations).result, ReadOutcome::complete());
 
         EXPECT_EQ(storage.radioBboMode(), 1);
-        EXPECT_EQ(bench.payloads(kBasebandRequest),
-                  (std::vector<Bytes>{{5, 1}, {0, 1}, {2, 1}, {10, 1}, {8, 1}, {5, 2}, {0, 2}, {2, 2},
-                                      {10, 2}, {8, 2}, {5, 3}, {0, 3}, {2, 3}, {10, 3}, {8, 3}}));
+        EXPECT_EQ(bench.payloads(kBasebandRequest), (std::vector<Bytes>{{5, 1},
+                                                                        {0, 1},
+                                                                        {2, 1},
+                                                                        {10, 1},
+                                                                        {8, 1},
+                                                                        {5, 2},
+                                                                        {0, 2},
+                                                                        {2, 2},
+                                                                        {10, 2},
+                                                                        {8, 2},
+                                                                        {5, 3},
+                                                                        {0, 3},
+                                                                        {2, 3},
+                                                                        {10, 3},
+                                                                        {8, 3}}));
         const int expected[] = {0x21, 0x43, 0x65, 0x87, 0xA9, 0x32, 0x54, 0x76,
                                 0x98, 0xBA, 0x43, 0x65, 0x87, 0xA9, 0xCB};
         for (int entry = 0; entry < 15; ++entry) EXPECT_EQ(storage.value(13, entry), expected[entry]) << entry;

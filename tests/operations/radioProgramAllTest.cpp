@@ -93,9 +93,8 @@ TEST(radioProgramAllTest, SecondProcedureProgramsKandMVoltageLimitAndBatteryButN
     EXPECT_EQ(progress.percents, (std::vector<int>{5, 35, 45, 55, 60, 80, 90, 100}));
     EXPECT_TRUE(bench.softpotPayloads(0).empty());
     EXPECT_TRUE(bench.softpotPayloads(28).empty());
-    EXPECT_EQ(bench.softpotPayloads(17),
-              (std::vector<Bytes>{{17, 4, 0x12, 0x34, 0x13, 0x35, 0x14, 0x36, 0x15, 0x37, 0x16, 0x38, 0x17, 0x39, 0x18,
-                                   0x3A}}));
+    EXPECT_EQ(bench.softpotPayloads(17), (std::vector<Bytes>{{17, 4, 0x12, 0x34, 0x13, 0x35, 0x14, 0x36, 0x15, 0x37,
+                                                              0x16, 0x38, 0x17, 0x39, 0x18, 0x3A}}));
     EXPECT_EQ(bench.softpotPayloads(6), (std::vector<Bytes>{{6, 4, 90, 91, 92, 93, 94, 95, 96}}));
     EXPECT_EQ(bench.softpotPayloads(10), (std::vector<Bytes>{{10, 4, 0x00, 0x96}}));
 }
@@ -181,10 +180,14 @@ TEST(radioProgramAllTest, RadioRefusingAllPointsWritesGetsEachUsedPointOnItsOwnC
         following.push_back(request);
     }
     EXPECT_EQ(following, (std::vector<Bytes>{
-                             {0x21, 0, 0x00, 0xC8, 0x00, 0xB4}, {0x20, 0, 1, 96},
-                             {0x21, 0, 0x05, 0x78, 0x05, 0x64}, {0x20, 0, 1, 97},
-                             {0x21, 0, 0x0E, 0xD8, 0x00, 0xB4}, {0x20, 0, 1, 99},
-                             {0x21, 0, 0x18, 0x38, 0x00, 0xB4}, {0x20, 0, 1, 101},
+                             {0x21, 0, 0x00, 0xC8, 0x00, 0xB4},
+                             {0x20, 0, 1, 96},
+                             {0x21, 0, 0x05, 0x78, 0x05, 0x64},
+                             {0x20, 0, 1, 97},
+                             {0x21, 0, 0x0E, 0xD8, 0x00, 0xB4},
+                             {0x20, 0, 1, 99},
+                             {0x21, 0, 0x18, 0x38, 0x00, 0xB4},
+                             {0x20, 0, 1, 101},
                          }));
     // Front end filter: the receive value alone, at the four used receive points.
     std::vector<Bytes> filter;
@@ -204,11 +207,12 @@ TEST(radioProgramAllTest, KandMFallsBackToOneTwoByteCommitPerUsedPoint) {
     radioStorage storage = readFrom(bench);
     programAll(storage);
 
-    EXPECT_EQ(bench.softpotPayloads(17), (std::vector<Bytes>{{17, 4, 0x12, 0x34, 0x13, 0x35, 0x14, 0x36, 0x15, 0x37,
-                                                              0x16, 0x38, 0x17, 0x39, 0x18, 0x3A},
-                                                             {17, 1, 0x12, 0x34},
-                                                             {17, 1, 0x14, 0x36},
-                                                             {17, 1, 0x18, 0x3A}}));
+    EXPECT_EQ(
+        bench.softpotPayloads(17),
+        (std::vector<Bytes>{{17, 4, 0x12, 0x34, 0x13, 0x35, 0x14, 0x36, 0x15, 0x37, 0x16, 0x38, 0x17, 0x39, 0x18, 0x3A},
+                            {17, 1, 0x12, 0x34},
+                            {17, 1, 0x14, 0x36},
+                            {17, 1, 0x18, 0x3A}}));
 }
 
 TEST(radioProgramAllTest, RssiThresholdsAreTwoForTheListedModelsAndThreeOtherwise) {

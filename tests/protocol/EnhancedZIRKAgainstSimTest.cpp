@@ -17,7 +17,6 @@
 namespace vantrel {
 namespace {
 
-
 // Every operation of the protocol object against the simulated radio, checked on the radio's
 // side: its log and its state.
 class EnhancedZIRKAgainstSim : public ::testing::Test {

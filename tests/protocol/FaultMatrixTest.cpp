@@ -22,7 +22,6 @@ namespace {
 
 using sim::FaultKind;
 
-
 // The exchange kinds, each as one operation of the protocol object; the plain softpot read is
 // the one plain exchange that takes a value from its answer.
 enum class Kind { Plain, Data, Recording, AllPoints, AutoTune, MemoryRead, MemoryWrite, SoftpotRead };
@@ -48,40 +47,68 @@ protected:
 
     std::uint8_t opcodeOf(Kind kind) const {
         switch (kind) {
-            case Kind::Plain: return 0x19;
-            case Kind::Data: return 0x23;
+            case Kind::Plain:
+                return 0x19;
+            case Kind::Data:
+                return 0x23;
             case Kind::Recording:
             case Kind::AllPoints:
-            case Kind::SoftpotRead: return 0x20;
-            case Kind::AutoTune: return 0x1F;
-            case Kind::MemoryRead: return 0x11;
-            case Kind::MemoryWrite: return 0x17;
+            case Kind::SoftpotRead:
+                return 0x20;
+            case Kind::AutoTune:
+                return 0x1F;
+            case Kind::MemoryRead:
+                return 0x11;
+            case Kind::MemoryWrite:
+                return 0x17;
         }
         return 0;
     }
 
     void run(Kind kind) {
         switch (kind) {
-            case Kind::Plain: zirk.keyUp(); break;
-            case Kind::Data: zirk.readSerialNumber(buffer); break;
-            case Kind::Recording: zirk.readSoftpotRecorded(kWarpSoftpot, value, storage, kWarpCode); break;
-            case Kind::AllPoints: zirk.readSoftpotAllPoints(kSquelchSoftpot, storage, kSquelchCode); break;
-            case Kind::AutoTune: zirk.autoTune(kSquelchSoftpot, value, storage, kSquelchCode); break;
-            case Kind::MemoryRead: zirk.readMemory(buffer, 0x10, 8); break;
-            case Kind::MemoryWrite: zirk.writeMemory(std::span<const std::uint8_t>(kData), 0x10, 8); break;
-            case Kind::SoftpotRead: zirk.readSoftpot(kWarpSoftpot, value); break;
+            case Kind::Plain:
+                zirk.keyUp();
+                break;
+            case Kind::Data:
+                zirk.readSerialNumber(buffer);
+                break;
+            case Kind::Recording:
+                zirk.readSoftpotRecorded(kWarpSoftpot, value, storage, kWarpCode);
+                break;
+            case Kind::AllPoints:
+                zirk.readSoftpotAllPoints(kSquelchSoftpot, storage, kSquelchCode);
+                break;
+            case Kind::AutoTune:
+                zirk.autoTune(kSquelchSoftpot, value, storage, kSquelchCode);
+                break;
+            case Kind::MemoryRead:
+                zirk.readMemory(buffer, 0x10, 8);
+                break;
+            case Kind::MemoryWrite:
+                zirk.writeMemory(std::span<const std::uint8_t>(kData), 0x10, 8);
+                break;
+            case Kind::SoftpotRead:
+                zirk.readSoftpot(kWarpSoftpot, value);
+                break;
         }
     }
 
     // What an exchange of the kind leaves behind for its caller.
     std::vector<std::uint32_t> result(Kind kind) {
         switch (kind) {
-            case Kind::Plain: return {};
-            case Kind::Data: return {buffer.begin() + 3, buffer.begin() + 13};
-            case Kind::MemoryRead: return {buffer.begin() + 5, buffer.begin() + 13};
-            case Kind::Recording: return {value, storage.isSupported(kWarpCode)};
-            case Kind::AutoTune: return {value, storage.isSupported(kSquelchCode)};
-            case Kind::SoftpotRead: return {value};
+            case Kind::Plain:
+                return {};
+            case Kind::Data:
+                return {buffer.begin() + 3, buffer.begin() + 13};
+            case Kind::MemoryRead:
+                return {buffer.begin() + 5, buffer.begin() + 13};
+            case Kind::Recording:
+                return {value, storage.isSupported(kWarpCode)};
+            case Kind::AutoTune:
+                return {value, storage.isSupported(kSquelchCode)};
+            case Kind::SoftpotRead:
+                return {value};
             case Kind::AllPoints: {
                 // The caller takes the points only once the family's flag says they came.
                 std::vector<std::uint32_t> points{storage.isSupported(kSquelchCode)};
@@ -145,10 +172,13 @@ protected:
 Outcome bareAcknowledgement(Kind kind) {
     switch (kind) {
         case Kind::Recording:
-        case Kind::AllPoints: return {Ending::BadReply, 4};
+        case Kind::AllPoints:
+            return {Ending::BadReply, 4};
         case Kind::AutoTune:
-        case Kind::MemoryWrite: return {Ending::Timeout, 4};
-        default: return {Ending::Done, 1};
+        case Kind::MemoryWrite:
+            return {Ending::Timeout, 4};
+        default:
+            return {Ending::Done, 1};
     }
 }
 
@@ -156,28 +186,36 @@ Outcome bareAcknowledgement(Kind kind) {
 Outcome expected(FaultKind fault, Kind kind) {
     const bool write = kind == Kind::MemoryWrite;
     switch (fault) {
-        case FaultKind::NoEcho: return {Ending::Timeout, 4};
-        case FaultKind::NoAcknowledgement: return {Ending::BadReply, 4};
-        case FaultKind::Refuse: return {Ending::NotAcknowledged, 4};
+        case FaultKind::NoEcho:
+            return {Ending::Timeout, 4};
+        case FaultKind::NoAcknowledgement:
+            return {Ending::BadReply, 4};
+        case FaultKind::Refuse:
+            return {Ending::NotAcknowledged, 4};
         // An unsupported answer is news, not a failure, except to a memory write, which only
         // knows "written" and "refused".
-        case FaultKind::Unsupported: return write ? Outcome{Ending::BadReply, 4} : Outcome{Ending::Done, 1};
+        case FaultKind::Unsupported:
+            return write ? Outcome{Ending::BadReply, 4} : Outcome{Ending::Done, 1};
         // Past the capture window the response is read late (the plain exchange merely drains
         // it); it comes soon enough for every late wait, the memory write's 2 seconds included.
-        case FaultKind::LateResponse: return {Ending::Done, 1};
+        case FaultKind::LateResponse:
+            return {Ending::Done, 1};
         // Nothing after the acknowledgement: the plain and data exchanges give up quietly; a
         // softpot read's late reader wants an opcode within 250 ticks; auto-tune and the memory
         // write time out waiting for theirs.
-        case FaultKind::BareAcknowledgement: return bareAcknowledgement(kind);
+        case FaultKind::BareAcknowledgement:
+            return bareAcknowledgement(kind);
         // Still arriving when the host looks behind the acknowledgement, or missing its end.
         case FaultKind::SlowResponse:
-        case FaultKind::CutShort: return {Ending::CommError, 1};
+        case FaultKind::CutShort:
+            return {Ending::CommError, 1};
         // A damaged answer is never believed; only the plain exchange, which takes nothing
         // from its answer, lets it pass.
         case FaultKind::CorruptChecksum:
         case FaultKind::FlipPayloadByte:
             return kind == Kind::Plain ? Outcome{Ending::Done, 1} : Outcome{Ending::BadReply, 4};
-        case FaultKind::WriteRefused: return write ? Outcome{Ending::BadWrite, 4} : Outcome{Ending::Done, 1};
+        case FaultKind::WriteRefused:
+            return write ? Outcome{Ending::BadWrite, 4} : Outcome{Ending::Done, 1};
     }
     return {Ending::Done, 1};
 }
@@ -188,7 +226,7 @@ TEST_P(FaultMatrix, EndsAsTheExchangeRulesSayAndLeavesTheConnectionUsable) {
     rule.kind = fault;
     rule.match.opcode = opcodeOf(kind);
     rule.count = sim::FaultRule::kForever;
-    rule.gapMs = 60;      // slow enough to be still arriving after the host's pause
+    rule.gapMs = 60;       // slow enough to be still arriving after the host's pause
     rule.delayMs = 10600;  // past the capture window after the longer, 175 ms, pause
     radio.inject(rule);
 
@@ -205,8 +243,8 @@ TEST_P(FaultMatrix, EndsAsTheExchangeRulesSayAndLeavesTheConnectionUsable) {
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<FaultKind, Kind>>& info) {
-    static const char* const kKinds[] = {"Plain",      "Data",        "Recording",  "AllPoints",
-                                         "AutoTune",   "MemoryRead",  "MemoryWrite", "SoftpotRead"};
+    static const char* const kKinds[] = {"Plain",    "Data",       "Recording",   "AllPoints",
+                                         "AutoTune", "MemoryRead", "MemoryWrite", "SoftpotRead"};
     std::string fault(sim::faultName(std::get<0>(info.param)));
     std::erase_if(fault, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
     return fault + "_" + kKinds[static_cast<int>(std::get<1>(info.param))];
@@ -217,8 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(FaultKind::NoEcho, FaultKind::NoAcknowledgement, FaultKind::Refuse,
                                          FaultKind::Unsupported, FaultKind::LateResponse, FaultKind::SlowResponse,
                                          FaultKind::BareAcknowledgement, FaultKind::CorruptChecksum,
-                                         FaultKind::FlipPayloadByte, FaultKind::CutShort,
-                                         FaultKind::WriteRefused),
+                                         FaultKind::FlipPayloadByte, FaultKind::CutShort, FaultKind::WriteRefused),
                        ::testing::Values(Kind::Plain, Kind::Data, Kind::Recording, Kind::AllPoints, Kind::AutoTune,
                                          Kind::MemoryRead, Kind::MemoryWrite)),
     caseName);

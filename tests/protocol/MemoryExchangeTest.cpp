@@ -68,8 +68,8 @@ TEST_F(MemoryExchange, AFullBlockAnswerThatDoesNotMatchIsABadReply) {
     small.setPort(&port);
     const Bytes wrongAddress = zirkFrame(0x80, withAddress(0x104, {1, 2, 3, 4}));
     const Bytes shortData = zirkFrame(0x80, withAddress(0x100, {1, 2, 3}));
-    for (const Answer& answer : {Answer::respond(wrongAddress), Answer::framedAckThen(shortData),
-                                 Answer::respond(unsupported())}) {
+    for (const Answer& answer :
+         {Answer::respond(wrongAddress), Answer::framedAckThen(shortData), Answer::respond(unsupported())}) {
         testing::ScriptedPeer radio{line};
         radio.otherwise(answer);
         std::array<std::uint8_t, 4> destination{};
@@ -93,8 +93,7 @@ TEST_F(MemoryExchange, WriteOfThirtyEightBytesIsOneRequest) {
 TEST_F(MemoryExchange, RefusedWriteReachesTheCallerWithItsAddressAfterFourAttempts) {
     const Bytes data = counting(8);
     // Captured with the acknowledgement, or coming late after the capture window closed.
-    for (const Answer& answer :
-         {Answer::respond(refused(0x00ABCD)), Answer::respond(refused(0x00ABCD), 10500)}) {
+    for (const Answer& answer : {Answer::respond(refused(0x00ABCD)), Answer::respond(refused(0x00ABCD), 10500)}) {
         testing::ScriptedPeer radio{line};
         radio.otherwise(answer);
         try {

@@ -17,7 +17,6 @@
 namespace vantrel {
 namespace {
 
-
 // A connection as every command opens it: com.ini names COM 1, and the com1 link in the program
 // folder leads to the simulated radio.
 TEST(PosixZIRKAgainstSim, ConnectionOpensCom1ThroughTheLinkInTheProgramFolder) {
@@ -43,16 +42,14 @@ TEST(PosixZIRKAgainstSim, ReadsTheSerialWritesASoftpotAndReadsItBack) {
     sim::PtyRadioLink link(radio);
     link.start();
     {
-        PosixCommunicationPort port(std::filesystem::path(link.slavePath()), 9600, parity::kNone, 8,
-                                    stopbits::kOne, 0);
+        PosixCommunicationPort port(std::filesystem::path(link.slavePath()), 9600, parity::kNone, 8, stopbits::kOne, 0);
         EnhancedZIRK zirk;
         zirk.setPort(&port);
 
         std::array<std::uint8_t, 64> buffer{};
         zirk.readSerialNumber(buffer);
-        EXPECT_EQ(std::string(buffer.begin() + 3, buffer.begin() + 13), radio.withModel([](auto& m) {
-            return m.identity().serialNumber;
-        }));
+        EXPECT_EQ(std::string(buffer.begin() + 3, buffer.begin() + 13),
+                  radio.withModel([](auto& m) { return m.identity().serialNumber; }));
 
         radioStorage storage;
         zirk.writeSoftpotRecorded(storage, 11, 1, 0x0155, 2);

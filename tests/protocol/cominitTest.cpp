@@ -48,8 +48,7 @@ TEST_F(cominitTest, ClosesThePortOnEveryWayOut) {
         cominit conn;
         conn.keyUp();
         FAIL() << "an exchange without a radio cannot succeed";
-    } catch (const CommunicationError&) {
-    }
+    } catch (const CommunicationError&) {}
     EXPECT_EQ(opener.opened, 2);
     EXPECT_EQ(opener.closed, 2);
 }

@@ -69,7 +69,8 @@ struct PerPointPlacement {
     std::string rangeNote;
 };
 
-class PerPointPlacementTest : public PointAndBiasScreensTest, public ::testing::WithParamInterface<PerPointPlacement> {};
+class PerPointPlacementTest : public PointAndBiasScreensTest,
+                              public ::testing::WithParamInterface<PerPointPlacement> {};
 
 TEST_P(PerPointPlacementTest, LaysOutSevenRowsWithTheButtonsBelow) {
     const PerPointPlacement& p = GetParam();
@@ -91,19 +92,37 @@ TEST_P(PerPointPlacementTest, LaysOutSevenRowsWithTheButtonsBelow) {
     }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, PerPointPlacementTest,
-    ::testing::Values(
-        PerPointPlacement{kTransmitHighPower, "Transmit High Power", {700, 350}, true, 130,
-                          "Note : Valid Softpot values will range from 0-127"},
-        PerPointPlacement{kTransmitLowPower, "Transmit Low Power", {700, 350}, true, 130,
-                          "Note : Valid Softpot values will range from 0-127"},
-        PerPointPlacement{kModulationBalance, "Mod. Balance Attn.", {700, 350}, true, 130,
-                          "Note : Valid Softpot values will range from 0-63"},
-        PerPointPlacement{kVco25, "VCO Attn. 25kHz", {700, 350}, true, 130,
-                          "Note : Valid Softpot values will range from 0-127"},
-        PerPointPlacement{kSquelch125, "Squelch Attn. 12.5KHz", {750, 350}, false, 20,
-                          "Note : Valid Softpot values will range from 1-63"}));
+INSTANTIATE_TEST_SUITE_P(Screens, PerPointPlacementTest,
+                         ::testing::Values(PerPointPlacement{kTransmitHighPower,
+                                                             "Transmit High Power",
+                                                             {700, 350},
+                                                             true,
+                                                             130,
+                                                             "Note : Valid Softpot values will range from 0-127"},
+                                           PerPointPlacement{kTransmitLowPower,
+                                                             "Transmit Low Power",
+                                                             {700, 350},
+                                                             true,
+                                                             130,
+                                                             "Note : Valid Softpot values will range from 0-127"},
+                                           PerPointPlacement{kModulationBalance,
+                                                             "Mod. Balance Attn.",
+                                                             {700, 350},
+                                                             true,
+                                                             130,
+                                                             "Note : Valid Softpot values will range from 0-63"},
+                                           PerPointPlacement{kVco25,
+                                                             "VCO Attn. 25kHz",
+                                                             {700, 350},
+                                                             true,
+                                                             130,
+                                                             "Note : Valid Softpot values will range from 0-127"},
+                                           PerPointPlacement{kSquelch125,
+                                                             "Squelch Attn. 12.5KHz",
+                                                             {750, 350},
+                                                             false,
+                                                             20,
+                                                             "Note : Valid Softpot values will range from 1-63"}));
 
 TEST_F(PointAndBiasScreensTest, SquelchAutoTuneShowsTheWaitAndTheValueFound) {
     open("portable-v1");

@@ -54,7 +54,8 @@ TEST_F(TTunerEditBoxTest, EnterOutsideTheRangeShowsItAndSendsNothing) {
     build(127);
     type(QStringLiteral("300"));
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(ui.messages(), std::vector<ShownMessage>{error("Softpot Value (300) is not between 0 and 127", "OUT OF RANGE")});
+    EXPECT_EQ(ui.messages(),
+              std::vector<ShownMessage>{error("Softpot Value (300) is not between 0 and 127", "OUT OF RANGE")});
     EXPECT_TRUE(entered.empty());
     EXPECT_EQ(slider->value(), 0);
     EXPECT_EQ(box->text(), QStringLiteral("300"));

@@ -89,15 +89,22 @@ TEST_P(ScreenPlacementTest, OpensInItsFrameWithItsControlsInPlace) {
 INSTANTIATE_TEST_SUITE_P(
     SingleValueScreens, ScreenPlacementTest,
     ::testing::Values(
-        Placement{kReferenceOscillatorWarp, "Reference Oscillator Warp", true, {700, 300}, 120, 4016, {10, 200, 600, 40}, 60},
+        Placement{
+            kReferenceOscillatorWarp, "Reference Oscillator Warp", true, {700, 300}, 120, 4016, {10, 200, 600, 40}, 60},
         Placement{kVco125, "VCO Attn. 12.5kHz", true, {700, 300}, 120, 8000, {10, 200, 600, 30}, 55},
         Placement{kVco20, "VCO Attn. 20kHz", true, {700, 350}, 120, 8000, {20, 200, 600, 30}, 55},
         Placement{kDtmf, "DTMF Deviation", true, {700, 300}, 150, 4016, {10, 200, 600, 40}, 60},
         Placement{kDalmor, "Dalmor Signalling", true, {700, 300}, 150, 4016, {10, 200, 600, 40}, 55},
         Placement{kSelect5, "Select 5 Signalling Deviation", false, {700, 300}, 120, 4016, {10, 200, 600, 40}, 60},
         Placement{kMpt1327, "MPT1327 Signalling Deviation", false, {700, 300}, 150, 4016, {10, 200, 600, 40}, 55},
-        Placement{kHighSpeedTrunking, "High Speed Trunking Signalling Deviation", false, {700, 300}, 120, 4016,
-                  {10, 200, 600, 40}, 60}));
+        Placement{kHighSpeedTrunking,
+                  "High Speed Trunking Signalling Deviation",
+                  false,
+                  {700, 300},
+                  120,
+                  4016,
+                  {10, 200, 600, 40},
+                  60}));
 
 TEST_F(TuningScreensTest, OneWindowAtATime) {
     choose(kDtmf);
@@ -178,8 +185,8 @@ TEST_F(TuningScreensTest, SliderStepsWhileKeyedGoLiveAndShowInTheBox) {
     EXPECT_EQ(log[1].payload, (std::vector<std::uint8_t>{15, 2, 21}));
 
     // The wheel is no drag: the step gives its port back at once.
-    QWheelEvent wheel(QPointF(150, 10), slider->mapToGlobal(QPointF(150, 10)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(150, 10), slider->mapToGlobal(QPointF(150, 10)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(slider, &wheel);
     EXPECT_NE(slider->value(), 21);
     EXPECT_FALSE(s.session().connectionHeld());

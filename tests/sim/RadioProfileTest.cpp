@@ -58,8 +58,10 @@ TEST(RadioProfile, ProfilesCoverEveryModelTest) {
         return yes > 0 && yes < profiles.size();
     };
     for (const ModelPattern& pattern : modelPatternTable().patterns) {
-        EXPECT_TRUE(covered([&](const RadioProfile& p) { return matchesModelTest(pattern.test, p.identity.modelNumber); }))
-            << "model test " << static_cast<int>(pattern.test);
+        EXPECT_TRUE(covered([&](const RadioProfile& p) {
+            return matchesModelTest(pattern.test, p.identity.modelNumber);
+        })) << "model test "
+            << static_cast<int>(pattern.test);
     }
     for (ModelList list : {ModelList::A, ModelList::B, ModelList::C}) {
         EXPECT_TRUE(covered([&](const RadioProfile& p) { return inModelList(list, p.identity.modelNumber); }));
@@ -70,9 +72,8 @@ TEST(RadioProfile, ProfilesCoverEveryModelTest) {
         return [letter](const RadioProfile& p) { return p.identity.modelNumber[3] == letter; };
     };
     EXPECT_TRUE(covered(position3(modelPatternTable().secondPosition3Letter)));
-    EXPECT_TRUE(covered([](const RadioProfile& p) {
-        return p.identity.modelNumber.starts_with(modelPatternTable().basebandPrefix);
-    }));
+    EXPECT_TRUE(covered(
+        [](const RadioProfile& p) { return p.identity.modelNumber.starts_with(modelPatternTable().basebandPrefix); }));
     EXPECT_TRUE(matchesModelTest(ModelTest::SinglePointModel,
                                  loadRadioProfile(radioProfilePath("mobile-single-point.json")).identity.modelNumber));
     EXPECT_TRUE(matchesModelTest(ModelTest::BasebandVariant,
@@ -142,8 +143,10 @@ TEST(RadioProfile, BadProfilesAreRefusedWithAMessageThatSaysWhere) {
         {profileWith(R"({"number": 3, "side": "up", "values": [1]})"),
          "profile.softpots[0].side: expected one of none, transmit, receive"},
         {profileWith(one + ", " + one), "profile.softpots[1]: softpot number listed twice"},
-        {profileWith(one, R"({"address": 15, "hex": "01 02"})"), "profile.memory.contents[0]: lies beyond the memory size"},
-        {profileWith(one, R"({"address": 0, "hex": "012"})"), "profile.memory.contents[0].hex: expected pairs of hexadecimal digits"},
+        {profileWith(one, R"({"address": 15, "hex": "01 02"})"),
+         "profile.memory.contents[0]: lies beyond the memory size"},
+        {profileWith(one, R"({"address": 0, "hex": "012"})"),
+         "profile.memory.contents[0].hex: expected pairs of hexadecimal digits"},
         {profileWith(one, R"({"address": -1, "hex": "01"})"),
          "profile.memory.contents[0].address: expected a whole number from 0 to 16777216"},
     };
@@ -188,13 +191,13 @@ TEST_F(ProfileFiles, FileErrorsNameTheFile) {
     EXPECT_EQ(fileErrorOf(loop), loop.string() + ": profile.basedOn: chain of profiles too long");
     EXPECT_EQ(fileErrorOf(write("orphan.json", R"({"basedOn": "nowhere.json"})")),
               (folder / "nowhere.json").string() + ": no readable radio profile there");
-    EXPECT_EQ(errorOf(std::string(R"({"basedOn": "x.json"})")), "profile.basedOn: only a profile file can be based on another");
+    EXPECT_EQ(errorOf(std::string(R"({"basedOn": "x.json"})")),
+              "profile.basedOn: only a profile file can be based on another");
 }
 
 TEST_F(ProfileFiles, ABasedOnProfileReplacesTheItemsItGives) {
     write("base.json", profileWith(R"({"number": 3, "values": [1]})"));
-    const RadioProfile p = loadRadioProfile(
-        write("variant.json", R"({"basedOn": "base.json", "allPointsRead": false,
+    const RadioProfile p = loadRadioProfile(write("variant.json", R"({"basedOn": "base.json", "allPointsRead": false,
             "identity": {"modelNumber": "M42K540DA1AB120 ", "serialNumber": "9999999999", "icVersion": [9, 9, 9, 9]}})"));
     EXPECT_EQ(p.identity.modelNumber, "M42K540DA1AB120 ");
     EXPECT_FALSE(p.allPointsRead);

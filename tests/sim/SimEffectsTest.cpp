@@ -59,7 +59,7 @@ TEST_F(SimEffects, TheTestModeSelectsTheSoftpotsBank) {
     send(request::channel(2600, 2580));  // F3
     send(request::testMode(1, 0, 2));    // high power
     EXPECT_EQ(readValue(0), Bytes{98});
-    send(request::testMode(1, 2, 2));    // low power
+    send(request::testMode(1, 2, 2));  // low power
     EXPECT_EQ(readValue(0), Bytes{42});
     send(request::softpotWrite(0, 1, {0x30}));
     EXPECT_EQ(softpots().stored(0, 2, 2), 0x30u);

@@ -116,14 +116,17 @@ inline Bytes testMode(std::uint8_t f, std::uint8_t level, std::uint8_t spacing) 
 inline Bytes channel(std::uint16_t tx, std::uint16_t rx) {
     return buildFrame(0x21, Bytes{0, std::uint8_t(tx >> 8), std::uint8_t(tx), std::uint8_t(rx >> 8), std::uint8_t(rx)});
 }
-inline Bytes channel(std::uint16_t value) { return buildFrame(0x21, Bytes{0, std::uint8_t(value >> 8), std::uint8_t(value)}); }
+inline Bytes channel(std::uint16_t value) {
+    return buildFrame(0x21, Bytes{0, std::uint8_t(value >> 8), std::uint8_t(value)});
+}
 inline Bytes memoryWrite(std::uint32_t address, const Bytes& data) {
     Bytes payload{std::uint8_t(address >> 16), std::uint8_t(address >> 8), std::uint8_t(address)};
     payload.insert(payload.end(), data.begin(), data.end());
     return buildFrame(0x17, payload);
 }
 inline Bytes memoryRead(std::uint32_t address, std::uint8_t count) {
-    return buildFrame(0x11, Bytes{count, std::uint8_t(address >> 16), std::uint8_t(address >> 8), std::uint8_t(address)});
+    return buildFrame(0x11,
+                      Bytes{count, std::uint8_t(address >> 16), std::uint8_t(address >> 8), std::uint8_t(address)});
 }
 inline const Bytes kSerialNumber{0xF2, 0x23, 0x01, 0xE9};
 inline const Bytes kKeyUp{0xF2, 0x19, 0x01, 0xF3};

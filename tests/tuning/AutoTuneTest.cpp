@@ -220,10 +220,11 @@ TEST_P(PaVoltageLimitZeroTest, StopsAtThePointWithItsMessage) {
     EXPECT_FALSE(s->connectionHeld());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, PaVoltageLimitZeroTest,
-    ::testing::Values(NothingFound{false, "Tuning is not possible. Please check hardware!!", "Error in tuning Softpot 2", 1},
-                      NothingFound{true, "Tuning is not possible. Please check hardware !!", "Error in tuning Softpot 1", 0}));
+INSTANTIATE_TEST_SUITE_P(Points, PaVoltageLimitZeroTest,
+                         ::testing::Values(NothingFound{false, "Tuning is not possible. Please check hardware!!",
+                                                        "Error in tuning Softpot 2", 1},
+                                           NothingFound{true, "Tuning is not possible. Please check hardware !!",
+                                                        "Error in tuning Softpot 1", 0}));
 
 TEST(PaVoltageLimitTest, AnUnsupportedProbeOrACancelStopsBeforeTheWait) {
     TuningBench t("portable-v1");

@@ -76,12 +76,15 @@ INSTANTIATE_TEST_SUITE_P(
         // An E mobile is keyed at once at full power; the E4 at a fixed frequency first:
         // (500000000 - 17600 x 25000) / 5000 on this high-band radio.
         Opening{"mobile-v2", kHigh, {"key up", "live 0=255"}, 11, "V123"},
-        Opening{"mobile-e4-high-band", kHigh,
-                {"test 9,2,2", "channel 12000", "key up", "live 20=0", "live 0=255"}, 11, "V123"},
-        Opening{"mobile-e2", kRxMode,
-                {"test 0,2,2", "test 9,0,2", "channel 12600", "live 20=0", "live 0=255"}, 11, "V123"},
-        Opening{"mobile-e3", kRxMode, {"test 9,0,2", "channel 7400", "live 20=0", "live 27=0", "live 0=255"}, 11,
+        Opening{"mobile-e4-high-band",
+                kHigh,
+                {"test 9,2,2", "channel 12000", "key up", "live 20=0", "live 0=255"},
+                11,
                 "V123"},
+        Opening{
+            "mobile-e2", kRxMode, {"test 0,2,2", "test 9,0,2", "channel 12600", "live 20=0", "live 0=255"}, 11, "V123"},
+        Opening{
+            "mobile-e3", kRxMode, {"test 9,0,2", "channel 7400", "live 20=0", "live 27=0", "live 0=255"}, 11, "V123"},
         Opening{"portable-v1", kRxMode, {}, 11, "V123"},
         // A low-power screen has Bias 1 and the voltage only, whatever else the radio has.
         Opening{"portable-v1", kLow, {"test 9,2,2"}, 12, "V1"},
@@ -180,12 +183,17 @@ TEST_P(PaBiasCommitTest, CommitsTheBiasesInOrderUpToTheFirstRefusal) {
 
 INSTANTIATE_TEST_SUITE_P(
     Procedures, PaBiasCommitTest,
-    ::testing::Values(
-        Commit{"portable-v1", 200, {"serial", "commit 18=50", "commit 20=60"},
-               "ERROR|Program softpots aborted for PA Bias High Power!! Illegal softpot value|!", 82},
-        // The second tuning procedure lets Bias 2 and 3 go to 255.
-        Commit{"mobile-v2", 200, {"serial", "commit 18=50", "commit 20=60", "commit 27=200"},
-               "NOTE|PA Bias High softpot values commited !!", 200}));
+    ::testing::Values(Commit{"portable-v1",
+                             200,
+                             {"serial", "commit 18=50", "commit 20=60"},
+                             "ERROR|Program softpots aborted for PA Bias High Power!! Illegal softpot value|!",
+                             82},
+                      // The second tuning procedure lets Bias 2 and 3 go to 255.
+                      Commit{"mobile-v2",
+                             200,
+                             {"serial", "commit 18=50", "commit 20=60", "commit 27=200"},
+                             "NOTE|PA Bias High softpot values commited !!",
+                             200}));
 
 TEST(PaBiasTest, TheLowPowerCommitReadsItsBoxAndKeepsEntry1) {
     TuningBench t;

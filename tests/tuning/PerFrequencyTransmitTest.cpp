@@ -69,14 +69,26 @@ INSTANTIATE_TEST_SUITE_P(
     Screens, PerPointOpeningTest,
     ::testing::Values(
         Opening{"portable-v1", kHighPower, {"test 0,0,2", "test 129,0,2", "channel 200/180"}, "96", 127, k127},
-        Opening{"portable-e2", kHighPower, {"test 0,0,2", "test 129,0,2", "channel 200/180"}, "96", 255,
+        Opening{"portable-e2",
+                kHighPower,
+                {"test 0,0,2", "test 129,0,2", "channel 200/180"},
+                "96",
+                255,
                 "Note : Valid Softpot values will range from 0-255"},
         Opening{"portable-v1", kLowPower, {"test 0,2,2", "test 129,2,2", "channel 200/180"}, "40", 127, k127},
         Opening{"portable-v1", kVco25, {"test 0,2,2", "test 128,2,2", "channel 200/180"}, "70", 127, k127},
         // H25K is a C portable: the modulation test mode takes code 1.
-        Opening{"portable-v1", kModulation, {"test 14,2,1", "live 2=127", "channel 200/180"}, "30", 63,
+        Opening{"portable-v1",
+                kModulation,
+                {"test 14,2,1", "live 2=127", "channel 200/180"},
+                "30",
+                63,
                 "Note : Valid Softpot values will range from 0-63"},
-        Opening{"portable-b", kModulation, {"test 14,2,0", "live 2=127", "channel 200/180"}, "30", 63,
+        Opening{"portable-b",
+                kModulation,
+                {"test 14,2,0", "live 2=127", "channel 200/180"},
+                "30",
+                63,
                 "Note : Valid Softpot values will range from 0-63"}));
 
 TEST(PerFrequencyTransmitTest, TouchingAnotherRowWhileKeyedDekeysAndWaitsForTheNextKeyUp) {
@@ -147,8 +159,8 @@ TEST_P(PowerLimitTest, ARefusedPointShowsItsLimitAndTheOthersAreStored) {
     t.ui.answers = {MessageAnswer::Ok};
     const Words values{"110", "111", "112", "113", "114", "115", "116"};
     s->program(values);
-    EXPECT_EQ(t.requests(), concat(concat({"serial"}, pointCommits(0, values, {1, 2, 3, 4, 5, 6, 7})),
-                                   {"channel 200/180"}));
+    EXPECT_EQ(t.requests(),
+              concat(concat({"serial"}, pointCommits(0, values, {1, 2, 3, 4, 5, 6, 7})), {"channel 200/180"}));
     ASSERT_EQ(t.ui.shown.size(), 2u);
     EXPECT_EQ(t.ui.shown[1], "ERROR|" + c.message + "|!");
     for (int n = 1; n <= 7; ++n) {
@@ -161,8 +173,10 @@ TEST_P(PowerLimitTest, ARefusedPointShowsItsLimitAndTheOthersAreStored) {
 INSTANTIATE_TEST_SUITE_P(
     Screens, PowerLimitTest,
     ::testing::Values(
-        LimitCase{kHighPower, 0, "Program softpot 3 aborted for Transmit High Power!! softpot value above max value allowed"},
-        LimitCase{kLowPower, 7, "Program softpot 3 aborted for Transmit Low Power!! softpot value above max value allowed"}));
+        LimitCase{kHighPower, 0,
+                  "Program softpot 3 aborted for Transmit High Power!! softpot value above max value allowed"},
+        LimitCase{kLowPower, 7,
+                  "Program softpot 3 aborted for Transmit Low Power!! softpot value above max value allowed"}));
 
 TEST(PerFrequencyTransmitTest, TheFirstPointsHighPowerLimitMessageEndsWithABlank) {
     TuningBench t("portable-limits");
@@ -193,7 +207,8 @@ TEST_P(ReducedPowerTest, RefusesAPointAboveItsLowPowerWithoutSendingIt) {
     t.ui.answers = {MessageAnswer::Ok};
     const Words values{"40", "50", "42", "43", "44", "45", "46"};
     s->program(values);
-    EXPECT_EQ(t.requests(), concat(concat({"serial"}, pointCommits(0, values, {1, 3, 4, 5, 6, 7})), {"channel 200/180"}));
+    EXPECT_EQ(t.requests(),
+              concat(concat({"serial"}, pointCommits(0, values, {1, 3, 4, 5, 6, 7})), {"channel 200/180"}));
     EXPECT_EQ(t.ui.shown.front(), "?WARNING|Commit new softpot values? Softpot Value Range 0-255");
     EXPECT_EQ(t.ui.shown.back(),
               "ERROR|Program softpot 2 aborted for Transmit High Power!! softpot value above max value allowed |!");
@@ -215,8 +230,8 @@ TEST(PerFrequencyTransmitTest, ModulationBalanceTakesTheClampedBoxAndStoresAfter
     const Words values{clamped, "31", "32", "33", "34", "35", "36"};
     t.ui.answers = {MessageAnswer::Ok};
     s->program(values);
-    EXPECT_EQ(t.requests(), concat(concat({"serial", "dekey"}, pointCommits(3, values, {1, 2, 3, 4, 5, 6, 7})),
-                                   {"channel 200/180"}));
+    EXPECT_EQ(t.requests(),
+              concat(concat({"serial", "dekey"}, pointCommits(3, values, {1, 2, 3, 4, 5, 6, 7})), {"channel 200/180"}));
     EXPECT_EQ(t.ui.shown, (Words{"?WARNING|Commit new softpot values? Softpot Value Range (0-63)"}));
     EXPECT_EQ(t.storage.value(4, 14), 63);
     EXPECT_EQ(s->rows()[0].defaultText, "63");
@@ -252,9 +267,17 @@ TEST_P(PerPointRefusalTest, EndsTheCommitAtTheRefusedPoint) {
 INSTANTIATE_TEST_SUITE_P(
     Screens, PerPointRefusalTest,
     ::testing::Values(
-        Refusal{kHighPower, {"1", "2", "128"}, "ERROR|Program softpots aborted for Transmit High Power!! Illegal softpot value|!", 2, true},
+        Refusal{kHighPower,
+                {"1", "2", "128"},
+                "ERROR|Program softpots aborted for Transmit High Power!! Illegal softpot value|!",
+                2,
+                true},
         Refusal{kLowPower, {"1", ""}, "NOTE|Please enter a valid Transmit Low Power softpot value!!", 1, true},
-        Refusal{kVco25, {"1", "2", "3", "200"}, "ERROR|Program softpots aborted for VCO Attn.!! Illegal softpot value|!", 3, false},
+        Refusal{kVco25,
+                {"1", "2", "3", "200"},
+                "ERROR|Program softpots aborted for VCO Attn.!! Illegal softpot value|!",
+                3,
+                false},
         Refusal{kModulation, {"1", ""}, "NOTE|Please enter a valid Modulation Attn. softpot value !!", 1, false}));
 
 // F4 out of use: the power screen leaves its entry alone, the VCO screen stores its empty box as

@@ -16,30 +16,31 @@ std::uint32_t bigEndian(const std::vector<std::uint8_t>& bytes, std::size_t from
 std::string word(const sim::LoggedRequest& r) {
     const auto& p = r.payload;
     switch (r.opcode) {
-    case 0x23:
-        if (p == std::vector<std::uint8_t>{1}) return "serial";
-        break;
-    case 0x22:
-        if (p.size() == 3) return formatText("test %d,%d,%d", p[0], p[1], p[2]);
-        break;
-    case 0x1F:
-        if (p.size() == 1) return formatText("auto tune %d", p[0]);
-        break;
-    case 0x21:
-        if (p.size() == 3) return formatText("channel %u", bigEndian({p[1], p[2]}, 0));
-        if (p.size() == 5) return formatText("channel %u/%u", bigEndian({p[1], p[2]}, 0), bigEndian({p[3], p[4]}, 0));
-        break;
-    case 0x20:
-        if (p.size() >= 3 && p[1] == 2) return formatText("live %d=%u", p[0], bigEndian(p, 2));
-        if (p.size() >= 3 && p[1] == 1) return formatText("commit %d=%u", p[0], bigEndian(p, 2));
-        break;
-    case 0x19:
-        if (p.size() == 1) return p[0] == 1 ? "key up" : "dekey";
-        break;
-    case 0x10:
-        return "reset";
-    default:
-        break;
+        case 0x23:
+            if (p == std::vector<std::uint8_t>{1}) return "serial";
+            break;
+        case 0x22:
+            if (p.size() == 3) return formatText("test %d,%d,%d", p[0], p[1], p[2]);
+            break;
+        case 0x1F:
+            if (p.size() == 1) return formatText("auto tune %d", p[0]);
+            break;
+        case 0x21:
+            if (p.size() == 3) return formatText("channel %u", bigEndian({p[1], p[2]}, 0));
+            if (p.size() == 5)
+                return formatText("channel %u/%u", bigEndian({p[1], p[2]}, 0), bigEndian({p[3], p[4]}, 0));
+            break;
+        case 0x20:
+            if (p.size() >= 3 && p[1] == 2) return formatText("live %d=%u", p[0], bigEndian(p, 2));
+            if (p.size() >= 3 && p[1] == 1) return formatText("commit %d=%u", p[0], bigEndian(p, 2));
+            break;
+        case 0x19:
+            if (p.size() == 1) return p[0] == 1 ? "key up" : "dekey";
+            break;
+        case 0x10:
+            return "reset";
+        default:
+            break;
     }
     return formatText("op %02X", r.opcode);
 }
@@ -53,12 +54,11 @@ std::vector<std::string> describeRequests(const std::vector<sim::LoggedRequest>&
 }
 
 TuningBench::TuningBench(const std::string& profile)
-    : bench(testing::simulatedRadio(profile + ".json")),
-      context{storage, operations, openScreenKind, ui, [this] {
-                  ++radioReads;
-                  RecordedProgress progress;
-                  operations.readRadio(storage, progress);
-              }} {
+    : bench(testing::simulatedRadio(profile + ".json")), context{storage, operations, openScreenKind, ui, [this] {
+                                                                     ++radioReads;
+                                                                     RecordedProgress progress;
+                                                                     operations.readRadio(storage, progress);
+                                                                 }} {
     RecordedProgress progress;
     EXPECT_EQ(operations.readRadio(storage, progress), ReadOutcome::complete());
     requests();

@@ -61,16 +61,18 @@ const std::string k31 = "Note : Valid Softpot values will range from 0-31";
 const std::string k127 = "Note : Valid Softpot values will range from 0-127";
 INSTANTIATE_TEST_SUITE_P(
     SingleValueScreens, OpeningTest,
-    ::testing::Values(
-        Opening{kRefOsc, {"test 0,2,2", "test 129,2,2", "channel 7395/7380"}, "173.975000", "300",
-                "Note : Valid Softpot values will range from 0-511"},
-        Opening{kVco125, {"test 0,2,0", "test 128,2,0", "channel 7395/7380"}, "173.975000", "62", k127},
-        Opening{kVco20, {"test 0,2,1", "test 128,2,1", "channel 7395/7380"}, "173.975000", "70", k127},
-        Opening{kDtmf, {"test 3,2,2", "channel 200/180"}, "138.000000", "18", k31},
-        Opening{kDalmor, {"test 4,2,2", "channel 3800/3780"}, "156.000000", "19", k31},
-        Opening{kSelect5, {"test 4,2,2", "channel 7395/7380"}, "173.975000", "20", k31},
-        Opening{kMpt1327, {"test 5,2,2", "channel 3800/3780"}, "156.000000", "21", k31},
-        Opening{kHss, {"test 7,2,2", "channel 7395/7380"}, "173.975000", "22", k31}));
+    ::testing::Values(Opening{kRefOsc,
+                              {"test 0,2,2", "test 129,2,2", "channel 7395/7380"},
+                              "173.975000",
+                              "300",
+                              "Note : Valid Softpot values will range from 0-511"},
+                      Opening{kVco125, {"test 0,2,0", "test 128,2,0", "channel 7395/7380"}, "173.975000", "62", k127},
+                      Opening{kVco20, {"test 0,2,1", "test 128,2,1", "channel 7395/7380"}, "173.975000", "70", k127},
+                      Opening{kDtmf, {"test 3,2,2", "channel 200/180"}, "138.000000", "18", k31},
+                      Opening{kDalmor, {"test 4,2,2", "channel 3800/3780"}, "156.000000", "19", k31},
+                      Opening{kSelect5, {"test 4,2,2", "channel 7395/7380"}, "173.975000", "20", k31},
+                      Opening{kMpt1327, {"test 5,2,2", "channel 3800/3780"}, "156.000000", "21", k31},
+                      Opening{kHss, {"test 7,2,2", "channel 7395/7380"}, "173.975000", "22", k31}));
 
 TEST(TuningSessionTest, SendsValuesLiveOnlyWhileKeyed) {
     TuningBench t;
@@ -79,8 +81,8 @@ TEST(TuningSessionTest, SendsValuesLiveOnlyWhileKeyed) {
     s->sliderStep(0, 21, SliderStep::Line);
     s->upDownEnd(0, 22);
     s->boxEntered(0, 23);
-    EXPECT_EQ(t.requests(), (Words{"serial", "channel 7395/7380", "serial", "channel 7395/7380", "serial",
-                                   "channel 7395/7380"}));
+    EXPECT_EQ(t.requests(),
+              (Words{"serial", "channel 7395/7380", "serial", "channel 7395/7380", "serial", "channel 7395/7380"}));
 
     s->toggleKey();
     EXPECT_EQ(s->statusText(), "Radio is currently keyed up at 173.975000MHz");
@@ -248,8 +250,8 @@ TEST_P(ClosingFailureTest, ADekeyThatFailsSendsNoReset) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SingleValueScreens, ClosingFailureTest,
-                         ::testing::Values(std::pair{kDalmor, true}, std::pair{kMpt1327, true},
-                                           std::pair{kDtmf, false}, std::pair{kHss, false}));
+                         ::testing::Values(std::pair{kDalmor, true}, std::pair{kMpt1327, true}, std::pair{kDtmf, false},
+                                           std::pair{kHss, false}));
 
 TEST(TuningSessionTest, AFailureEndsTheActionAndTheNextOneWorks) {
     TuningBench t;

@@ -67,7 +67,7 @@ TEST(BasebandUpdateSessionTest, CodeplugUpdateChangesOnlyTheChosenNibbleAndKeeps
     }
     EXPECT_EQ(after[6], 0x8A);
     EXPECT_EQ(byteSum(Bytes(after.begin() + 6, after.begin() + 19)), 0);  // the sub-block checksum
-    EXPECT_EQ(byteSum(after), 0);                                          // the block checksum
+    EXPECT_EQ(byteSum(after), 0);                                         // the block checksum
     EXPECT_EQ(w.radio.bench.requests().back().opcode, kReset);
     EXPECT_EQ(s.defaultValue(0, 1), 8);
 }
@@ -98,9 +98,9 @@ TEST(BasebandUpdateSessionTest, ARefusedEditAsksBeforeTheUpdate) {
         EXPECT_EQ(w.radio.ui.texts().back(), "ERROR|Data entry error!!");
         w.radio.ui.answers = {answer};
         w.session->update();
-        EXPECT_EQ(w.radio.ui.shown.back().text,
-                  answer == MessageAnswer::Ok ? "Baseband offset parameters updated successfully"
-                                              : "An error occured, update anyway?");
+        EXPECT_EQ(w.radio.ui.shown.back().text, answer == MessageAnswer::Ok
+                                                    ? "Baseband offset parameters updated successfully"
+                                                    : "An error occured, update anyway?");
         EXPECT_EQ(w.radio.bench.requests(kWriteMemory).empty(), answer == MessageAnswer::Cancel);
     }
 }
@@ -115,10 +115,10 @@ TEST(BasebandUpdateSessionTest, RadioModeWritesFifteenRegistersKeepingTheSelecto
     s.choose(8, "1500 Hz");
     s.update();
     EXPECT_EQ(w.radio.ui.texts(), (std::vector<std::string>{"NOTE|Baseband Offset parameters updated successfully"}));
-    const std::vector<Bytes> expected{
-        {5, 0x81, 0x21}, {0, 0x81, 0x43}, {2, 0x81, 0x65}, {10, 0x81, 0x87}, {8, 0x81, 0x89},
-        {5, 0x82, 0x32}, {0, 0x82, 0x54}, {2, 0x82, 0x76}, {10, 0x82, 0x98}, {8, 0x82, 0xBA},
-        {5, 0x83, 0x43}, {0, 0x83, 0x65}, {2, 0x83, 0x87}, {10, 0x83, 0xA9}, {8, 0x83, 0xCB}};
+    const std::vector<Bytes> expected{{5, 0x81, 0x21},  {0, 0x81, 0x43},  {2, 0x81, 0x65}, {10, 0x81, 0x87},
+                                      {8, 0x81, 0x89},  {5, 0x82, 0x32},  {0, 0x82, 0x54}, {2, 0x82, 0x76},
+                                      {10, 0x82, 0x98}, {8, 0x82, 0xBA},  {5, 0x83, 0x43}, {0, 0x83, 0x65},
+                                      {2, 0x83, 0x87},  {10, 0x83, 0xA9}, {8, 0x83, 0xCB}};
     EXPECT_EQ(w.radio.bench.payloads(kBaseband), expected);
     EXPECT_EQ(w.radio.storage.value(13, 4), 0x89);
     EXPECT_EQ(w.radio.bench.radio.model().basebandOffset(8, 1), 0x89);
@@ -128,7 +128,8 @@ TEST(BasebandUpdateSessionTest, AnotherRadioOnTheLineIsNotWritten) {
     for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Ok}) {
         OpenWindow w("mobile-bbo-radio", std::nullopt);
         const std::string other = "999TKA0000";
-        w.radio.bench.radio.model().writeSerialNumber(std::span(reinterpret_cast<const std::uint8_t*>(other.data()), 10));
+        w.radio.bench.radio.model().writeSerialNumber(
+            std::span(reinterpret_cast<const std::uint8_t*>(other.data()), 10));
         w.radio.ui.answers = {answer};
         w.session->update();
         EXPECT_EQ(w.radio.ui.texts().front(), "WARNING|Serial No. Mismatch!! Read in new radio?");

@@ -48,7 +48,8 @@ TEST(SerialProgramSessionTest, OpeningChecksTheRadioAndHandsAMismatchToTheComman
     busy.bench.opener.refuse = true;
     SerialProgramSession session(busy.storage, busy.operations, busy.ui, busy.kind);
     EXPECT_EQ(busy.kind, SerialProgramSession::kKind);
-    EXPECT_EQ(busy.ui.texts(), (std::vector<std::string>{" WARNING|COM Port is currently in use by another application"}));
+    EXPECT_EQ(busy.ui.texts(),
+              (std::vector<std::string>{" WARNING|COM Port is currently in use by another application"}));
 }
 
 TEST(SerialProgramSessionTest, UpdateAndEnterPaths) {
@@ -62,8 +63,10 @@ TEST(SerialProgramSessionTest, UpdateAndEnterPaths) {
         bool serialRead;
     };
     const Case cases[] = {
-        {"nine characters", false, false, "781TKA010", "Entry Error|Serial No. must be exactly 10 characters", false, true},
-        {"ten characters", false, false, "781TKA0999", "NOTE|Serial No. has been successfully programmed !!", true, true},
+        {"nine characters", false, false, "781TKA010", "Entry Error|Serial No. must be exactly 10 characters", false,
+         true},
+        {"ten characters", false, false, "781TKA0999", "NOTE|Serial No. has been successfully programmed !!", true,
+         true},
         {"another radio", false, true, "781TKA0999",
          "WARNING|Radio has been changed!! Please close the current screen and read in new radio. Perform the same "
          "operation again.",
@@ -93,8 +96,10 @@ TEST(SerialProgramSessionTest, UpdateAndEnterPaths) {
 }
 
 TEST(SerialProgramSessionTest, EntryFieldCharacters) {
-    for (const char c : std::string("AZaz09.*#_~!@%&()-+=|{}[];:'?/<>,`")) EXPECT_TRUE(SerialProgramSession::acceptsCharacter(c)) << c;
-    for (const char c : std::string(" $^\"\\\t\n\x7f\x80")) EXPECT_FALSE(SerialProgramSession::acceptsCharacter(c)) << int(c);
+    for (const char c : std::string("AZaz09.*#_~!@%&()-+=|{}[];:'?/<>,`"))
+        EXPECT_TRUE(SerialProgramSession::acceptsCharacter(c)) << c;
+    for (const char c : std::string(" $^\"\\\t\n\x7f\x80"))
+        EXPECT_FALSE(SerialProgramSession::acceptsCharacter(c)) << int(c);
     EXPECT_FALSE(SerialProgramSession::acceptsCharacter('\0'));
 }
 
@@ -165,8 +170,10 @@ TEST(TempCompSessionTest, OpeningRuleAndEntryCharacters) {
     EXPECT_EQ(TempCompSession::opening(40, TempCompMode::Read), O::Refused);
     EXPECT_EQ(TempCompSession::opening(40, TempCompMode::Write), O::AlreadyOpen);
     EXPECT_EQ(TempCompSession::opening(9, TempCompMode::Write), O::Refused);
-    EXPECT_STREQ(TempCompSession::refusal(TempCompMode::Read).text, "Please close all windows before reading Temp Comp data");
-    EXPECT_STREQ(TempCompSession::refusal(TempCompMode::Write).text, "Please close all windows before writing Temp Comp data");
+    EXPECT_STREQ(TempCompSession::refusal(TempCompMode::Read).text,
+                 "Please close all windows before reading Temp Comp data");
+    EXPECT_STREQ(TempCompSession::refusal(TempCompMode::Write).text,
+                 "Please close all windows before writing Temp Comp data");
     for (const char c : std::string("09AFaf")) EXPECT_TRUE(TempCompSession::acceptsCharacter(c)) << c;
     for (const char c : std::string("gG x-")) EXPECT_FALSE(TempCompSession::acceptsCharacter(c)) << c;
 }

@@ -16,7 +16,8 @@ BboConfigEntry record(std::int32_t number, const char* code, char letter, std::i
                       int parameters) {
     BboConfigEntry e;
     e.record = {number, code, letter, 0x40, low, high, 0x100, parameters};
-    for (int i = 0; i < parameters; ++i) e.parameters.push_back({"Parameter " + std::to_string(number * 10 + i), 0, 15});
+    for (int i = 0; i < parameters; ++i)
+        e.parameters.push_back({"Parameter " + std::to_string(number * 10 + i), 0, 15});
     return e;
 }
 
@@ -74,17 +75,40 @@ TEST(bboMatchingTest, OpeningOutcomesAndTheirMessages) {
     std::string tooMany = config({record(1, "M48", 'P', 0, 255, 1)});
     tooMany.replace(tooMany.find("\n322\n", tooMany.find("\n577\n")), 5, "\n342\n");
     const Case cases[] = {
-        {"prefixed model compares positions 2-4 and 10", "mobile-bbo-codeplug-prefixed.json",
-         config({record(1, "EXM", 'E', 0, 255, 1), record(2, "M48", 'P', 0, 255, 1)}), true, {}, true},
-        {"system letter differs", "mobile-bbo-codeplug.json", config({record(1, "M48", 'A', 0, 255, 1)}), false,
-         {noMatch}, false},
-        {"probe outside every range", "mobile-bbo-codeplug.json", config({record(1, "M48", 'P', 4, 255, 1)}), false,
-         {noMatch}, true},
-        {"version line differs from the key", "mobile-bbo-codeplug.json", config({}, 1), false,
-         {"Error|The current Tuner does not support this version of the Baseband Update configuration file"}, false},
-        {"21 parameters", "mobile-bbo-codeplug.json", tooMany, false,
-         {"Error|Unable to read Baseband Offset Utility configuration file"}, false},
-        {"no file", "mobile-bbo-codeplug.json", std::nullopt, false,
+        {"prefixed model compares positions 2-4 and 10",
+         "mobile-bbo-codeplug-prefixed.json",
+         config({record(1, "EXM", 'E', 0, 255, 1), record(2, "M48", 'P', 0, 255, 1)}),
+         true,
+         {},
+         true},
+        {"system letter differs",
+         "mobile-bbo-codeplug.json",
+         config({record(1, "M48", 'A', 0, 255, 1)}),
+         false,
+         {noMatch},
+         false},
+        {"probe outside every range",
+         "mobile-bbo-codeplug.json",
+         config({record(1, "M48", 'P', 4, 255, 1)}),
+         false,
+         {noMatch},
+         true},
+        {"version line differs from the key",
+         "mobile-bbo-codeplug.json",
+         config({}, 1),
+         false,
+         {"Error|The current Tuner does not support this version of the Baseband Update configuration file"},
+         false},
+        {"21 parameters",
+         "mobile-bbo-codeplug.json",
+         tooMany,
+         false,
+         {"Error|Unable to read Baseband Offset Utility configuration file"},
+         false},
+        {"no file",
+         "mobile-bbo-codeplug.json",
+         std::nullopt,
+         false,
          {" NOTE|Baseband Offset Utility configuration file is missing.\nPlease contact Keldane for latest "
           "configuration file."},
          false},
@@ -111,7 +135,8 @@ TEST(bboMatchingTest, RadioModeHasTheNineFixedParametersAndAFailedProbeIsTold) {
     failing.refuseEvery(kReadMemory);
     EXPECT_FALSE(prepareBasebandUpdate(failing.storage, module, failing.ui));
     EXPECT_EQ(failing.ui.texts(),
-              (std::vector<std::string>{" WARNING|Unable to verify system parameters. Please check connection and retry again"}));
+              (std::vector<std::string>{
+                  " WARNING|Unable to verify system parameters. Please check connection and retry again"}));
     EXPECT_EQ(failing.bench.opener.opened, failing.bench.opener.closed);
 }
 

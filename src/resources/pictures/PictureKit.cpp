@@ -48,16 +48,16 @@ void Sketch::socket(const QPointF& at, const QString& name, Label side) {
     painter_.drawEllipse(at, 5, 5);
     font(10, true);
     switch (side) {
-    case Label::Below:
-        text(QRectF(at.x() - 60, at.y() + 7, 120, 14), name, Qt::AlignCenter);
-        break;
-    case Label::Above:
-        text(QRectF(at.x() - 60, at.y() - 22, 120, 14), name, Qt::AlignCenter);
-        break;
-    case Label::Left:
-        font(14, true);
-        text(QRectF(at.x() - 100, at.y() - 8, 92, 16), name, Qt::AlignRight | Qt::AlignVCenter);
-        break;
+        case Label::Below:
+            text(QRectF(at.x() - 60, at.y() + 7, 120, 14), name, Qt::AlignCenter);
+            break;
+        case Label::Above:
+            text(QRectF(at.x() - 60, at.y() - 22, 120, 14), name, Qt::AlignCenter);
+            break;
+        case Label::Left:
+            font(14, true);
+            text(QRectF(at.x() - 100, at.y() - 8, 92, 16), name, Qt::AlignRight | Qt::AlignVCenter);
+            break;
     }
     font(12);
 }
