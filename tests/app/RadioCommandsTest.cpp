@@ -201,7 +201,7 @@ TEST_F(RadioCommandsTest, ReadWithThePortHeldElsewhereFails) {
     EXPECT_EQ(statusShown(), "Radio Serial No :Invalid" + std::string(95, ' ') + "Radio Model No: NULL            ");
 }
 
-// The specified message stays as it is; why the port did not open is its detail.
+// The message the technician knows stays as it is; why the port did not open is its detail.
 TEST_F(RadioCommandsTest, APortThatDidNotOpenIsExplainedInTheDetailText) {
     using Cause = PortOpenFailure::Cause;
     const struct {
