@@ -142,6 +142,8 @@ constexpr std::array<std::pair<std::string_view, PointSide>, 3> kSides{{
     {"none", PointSide::None}, {"transmit", PointSide::Transmit}, {"receive", PointSide::Receive}}};
 constexpr std::array<std::pair<std::string_view, BankKey>, 4> kBankKeys{{
     {"none", BankKey::None}, {"function", BankKey::Function}, {"level", BankKey::Level}, {"spacing", BankKey::Spacing}}};
+constexpr std::array<std::pair<std::string_view, CommitRule>, 3> kCommitRules{
+    {{"value", CommitRule::Value}, {"keepsLive", CommitRule::KeepsLive}, {"measuresSlot", CommitRule::MeasuresSlot}}};
 
 std::uint32_t largestOfWidth(std::uint32_t width) {
     return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1;
@@ -212,7 +214,7 @@ void readBanks(const Node& node, SoftpotProfile& softpot) {
 
 SoftpotProfile readSoftpot(const Node& node) {
     node.expectObject({"number", "name", "width", "side", "bankBy", "values", "banks", "allPointsRead",
-                       "allPointsWrite", "autoTune"});
+                       "allPointsWrite", "autoTune", "commit"});
     SoftpotProfile softpot;
     softpot.number = node.at("number").byte();
     if (node.has("name")) softpot.name = node.child("name").text();
@@ -232,6 +234,10 @@ SoftpotProfile readSoftpot(const Node& node) {
     if (node.has("allPointsRead")) softpot.allPointsRead = node.child("allPointsRead").boolean();
     if (node.has("allPointsWrite")) softpot.allPointsWrite = node.child("allPointsWrite").boolean();
     if (node.has("autoTune")) softpot.autoTune = slotValues(node.child("autoTune"), softpot);
+    if (node.has("commit")) softpot.commit = named(node.child("commit"), kCommitRules);
+    if (softpot.commit == CommitRule::MeasuresSlot && softpot.autoTune.empty()) {
+        node.fail("a softpot that measures its slots needs 'autoTune'");
+    }
     return softpot;
 }
 

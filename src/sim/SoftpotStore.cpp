@@ -107,8 +107,26 @@ void SoftpotStore::write(std::uint8_t number, std::uint8_t mode, std::span<const
     const int bank = bankFor(softpot, state);
     const std::size_t slot = slotFor(softpot, state);
     const std::uint32_t v = readBigEndian(value.data(), static_cast<std::uint32_t>(value.size()));
-    softpot.live[bank].at(slot) = v;
-    if (mode == kCommitMode) softpot.stored[bank].at(slot) = v;
+    if (mode != kCommitMode) {
+        softpot.live[bank].at(slot) = v;
+        return;
+    }
+    switch (softpot.profile.commit) {
+        case CommitRule::Value:
+            softpot.live[bank].at(slot) = softpot.stored[bank].at(slot) = v;
+            break;
+        case CommitRule::KeepsLive:
+            softpot.stored[bank].at(slot) = softpot.live[bank].at(slot);
+            break;
+        case CommitRule::MeasuresSlot: {
+            auto& stored = softpot.stored[bank];
+            if (v >= stored.size() || v >= softpot.profile.autoTune.size()) {
+                throw RequestRefused("no such slot to measure");
+            }
+            softpot.live[bank].at(v) = stored[v] = softpot.profile.autoTune[v];
+            break;
+        }
+    }
 }
 
 void SoftpotStore::writeAllPoints(std::uint8_t number, std::span<const std::uint8_t> values,
@@ -138,6 +156,10 @@ std::vector<std::uint8_t> SoftpotStore::autoTune(std::uint8_t number, const Radi
     const std::uint32_t found = softpot.profile.autoTune.at(slot);
     softpot.live[bank].at(slot) = found;
     return encode({found}, softpot.profile.width);
+}
+
+void SoftpotStore::setAutoTune(std::uint8_t number, std::vector<std::uint32_t> values) {
+    find(number).profile.autoTune = std::move(values);
 }
 
 void SoftpotStore::dropLiveValues() {
