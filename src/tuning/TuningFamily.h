@@ -62,5 +62,9 @@ const TuningFamily* tuningFamilyOfCaption(std::string_view caption);
 
 // The groups the table is made of, one per kind of screen.
 std::span<const TuningFamily> singleValueTransmitFamilies();
+// The mobile power tuning by K and M, the receive screens, the battery threshold and the DAC.
+std::span<const TuningFamily> kAndMPowerFamilies();
+std::span<const TuningFamily> receiveFamilies();
+std::span<const TuningFamily> batteryAndDacFamilies();
 
 }  // namespace vantrel

@@ -67,7 +67,8 @@ void TuningSession::open() {
         return;
     }
     try {
-        if (serialConfirmed(*connection_)) releaseConnection();
+        serialConfirmed(*connection_);
+        releaseConnection();
         // A new radio may have been read in answer to the mismatch question.
         rows_ = layOutRows();
         EnhancedZIRK* conn = obtainConnection();
@@ -98,6 +99,7 @@ void TuningSession::setupDisplay() {
         r.frequencyText = r.inUse ? formatText("%f", r.frequencyMHz) : std::string(messages::kUnsupportedPoint);
     }
     statusText_ = transmits() ? messages::kDekeyedStatus : messages::kNoPointSelectedStatus;
+    completeDisplay();
     setupDone_ = true;
     ++displayGeneration_;
 }
@@ -132,19 +134,20 @@ void TuningSession::releaseConnection() {
     for (TuningRow& r : rows_) r.pointPrepared = false;
 }
 
-template <typename Work>
-void TuningSession::act(Work&& work) {
+void TuningSession::act(const std::function<void(EnhancedZIRK&)>& work) {
     EnhancedZIRK* conn = obtainConnection();
     if (conn == nullptr) return;
     holdConnection_ = false;
     try {
         work(*conn);
     } catch (const std::exception&) {
-        show(messages::kCommunicationError, MessageIcon::Exclamation);
+        reportFailure();
         holdConnection_ = false;
     }
     if (!holdConnection_) releaseConnection();
 }
+
+void TuningSession::reportFailure() { show(messages::kCommunicationError, MessageIcon::Exclamation); }
 
 bool TuningSession::serialConfirmed(EnhancedZIRK& conn) {
     if (context_.operations.serialMatches(context_.storage, conn)) return true;
@@ -281,6 +284,15 @@ bool TuningSession::commitRow(int index, std::string_view boxText, EnhancedZIRK&
         if (family_.showsUnsentCommit) row(index).defaultText = formatText("%d", static_cast<int>(value));
         return true;
     }
+    if (!acceptedForCommit(text, value)) return false;
+    selectRowPoint(index, conn);
+    data_->commit(value, conn);
+    storeValue(index, value);
+    row(index).defaultText = formatText("%d", static_cast<int>(value));
+    return true;
+}
+
+bool TuningSession::acceptedForCommit(std::string_view text, std::uint32_t value) const {
     if (value > maximum_) {
         show({family_.texts.abort.data(), messages::kAbortCaption}, MessageIcon::Exclamation);
         return false;
@@ -289,10 +301,6 @@ bool TuningSession::commitRow(int index, std::string_view boxText, EnhancedZIRK&
         show({family_.texts.entry.data(), family_.texts.entryCaption.data()}, MessageIcon::Information);
         return false;
     }
-    selectRowPoint(index, conn);
-    data_->commit(value, conn);
-    storeValue(index, value);
-    row(index).defaultText = formatText("%d", static_cast<int>(value));
     return true;
 }
 

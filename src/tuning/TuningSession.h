@@ -77,7 +77,7 @@ public:
     void boxEntered(int row, std::uint32_t position);
     void toggleKey();
     // Program, with the text of each row's working value box.
-    void program(const std::vector<std::string>& boxTexts);
+    virtual void program(const std::vector<std::string>& boxTexts);
     // The screen goes: the kind is cleared and the radio dekeyed and reset.
     void close();
 
@@ -94,7 +94,7 @@ public:
     bool transmits() const { return family_.keying == Keying::PttToggle; }
     virtual std::string rangeNote() const;
     // The working value box text after a display setup.
-    std::string workingText(int row) const;
+    virtual std::string workingText(int row) const;
 
 protected:
     // The rows of the screen from the storage (stored values, channels, frequencies).
@@ -118,6 +118,13 @@ protected:
     // One row of the commit; false ends the commit.
     virtual bool commitRow(int row, std::string_view boxText, EnhancedZIRK& conn);
     virtual void closeRadio(EnhancedZIRK& conn);
+    // The end of a display setup: what a screen shows beside its rows.
+    virtual void completeDisplay() {}
+    // Another radio is on the line: the connection is released and the technician asked
+    // whether to read it.
+    virtual void handleMismatch();
+    // A request of a user action failed.
+    virtual void reportFailure();
 
     // Helpers for the hooks.
     TuningRow& row(int index) { return rows_.at(static_cast<std::size_t>(index)); }
@@ -139,17 +146,18 @@ protected:
     // Checks the serial number; on a mismatch asks the question (the connection is released
     // first) and returns false.
     bool serialConfirmed(EnhancedZIRK& conn);
+    // The commit's validation of one box: false (with the family's message shown) for a value
+    // above the maximum or an empty text.
+    bool acceptedForCommit(std::string_view text, std::uint32_t value) const;
+    // Runs one user action on a connection: a failure is reported and ends it; the connection
+    // is released afterwards unless the action holds it for a drag.
+    void act(const std::function<void(EnhancedZIRK&)>& work);
     void show(const messages::Message& message, MessageIcon icon) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
 
 private:
     EnhancedZIRK* obtainConnection();
     void releaseConnection();
-    // Runs one user action on a connection: a failure is reported and ends it; the connection
-    // is released afterwards unless the action holds it for a drag.
-    template <typename Work>
-    void act(Work&& work);
-    void handleMismatch();
     void valueChanged(int row, std::uint32_t value);
 
     const TuningFamily& family_;
