@@ -38,7 +38,8 @@ public:
 };
 
 // The requests the radio received, one short word each: "serial", "test 0,2,2",
-// "channel 7395/7380", "live 11=300", "commit 11=511", "key up", "dekey", "reset".
+// "channel 7395/7380", "channel 7380" (one value), "live 11=300", "commit 11=511", "read all 26",
+// "calibration 26", "auto-tune 10", "key up", "dekey", "reset".
 std::vector<std::string> describeRequests(const std::vector<sim::LoggedRequest>& log);
 
 // A read portable radio on the virtual line, and the context a screen's session works in.
