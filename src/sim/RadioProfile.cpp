@@ -214,7 +214,7 @@ void readBanks(const Node& node, SoftpotProfile& softpot) {
 
 SoftpotProfile readSoftpot(const Node& node) {
     node.expectObject({"number", "name", "width", "side", "bankBy", "values", "banks", "allPointsRead",
-                       "allPointsWrite", "autoTune", "commit"});
+                       "allPointsWrite", "autoTune", "autoTuneWidth", "commit"});
     SoftpotProfile softpot;
     softpot.number = node.at("number").byte();
     if (node.has("name")) softpot.name = node.child("name").text();
@@ -234,6 +234,10 @@ SoftpotProfile readSoftpot(const Node& node) {
     if (node.has("allPointsRead")) softpot.allPointsRead = node.child("allPointsRead").boolean();
     if (node.has("allPointsWrite")) softpot.allPointsWrite = node.child("allPointsWrite").boolean();
     if (node.has("autoTune")) softpot.autoTune = slotValues(node.child("autoTune"), softpot);
+    if (node.has("autoTuneWidth")) {
+        softpot.autoTuneWidth = node.child("autoTuneWidth").number(4);
+        if (*softpot.autoTuneWidth == 0) node.child("autoTuneWidth").fail("expected a width of 1 to 4 bytes");
+    }
     if (node.has("commit")) softpot.commit = named(node.child("commit"), kCommitRules);
     if (softpot.commit == CommitRule::MeasuresSlot && softpot.autoTune.empty()) {
         node.fail("a softpot that measures its slots needs 'autoTune'");

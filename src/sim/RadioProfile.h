@@ -77,6 +77,9 @@ struct SoftpotProfile {
     std::optional<bool> allPointsWrite;
     // What the radio finds when told to tune the softpot itself, per slot; empty when it cannot.
     std::vector<std::uint32_t> autoTune;
+    // Bytes of the auto-tune answer when they differ from `width` (the battery threshold is
+    // written in two bytes but measured into one).
+    std::optional<std::uint32_t> autoTuneWidth;
     CommitRule commit = CommitRule::Value;
 };
 

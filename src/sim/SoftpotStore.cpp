@@ -151,11 +151,11 @@ std::vector<std::uint8_t> SoftpotStore::autoTune(std::uint8_t number, const Radi
     Softpot& softpot = find(number);
     if (softpot.profile.autoTune.empty()) throw RequestUnsupported("the radio cannot tune this softpot itself");
     const int bank = bankFor(softpot, state);
-    if (!channelChosen) return encode({0}, softpot.profile.width);
+    if (!channelChosen && softpot.profile.side != PointSide::None) return encode({0}, softpot.profile.width);
     const std::size_t slot = slotFor(softpot, state);
     const std::uint32_t found = softpot.profile.autoTune.at(slot);
     softpot.live[bank].at(slot) = found;
-    return encode({found}, softpot.profile.width);
+    return encode({found}, softpot.profile.autoTuneWidth.value_or(softpot.profile.width));
 }
 
 void SoftpotStore::setAutoTune(std::uint8_t number, std::vector<std::uint32_t> values) {
