@@ -208,7 +208,6 @@ void TuningSession::valueChanged(int index, std::uint32_t value) {
         if (!serialConfirmed(conn)) return;
         preparePoint(index, conn);
         applyValue(index, conn);
-        row(index).lastApplied = value;
     });
 }
 

@@ -149,11 +149,12 @@ protected:
     // The commit's validation of one box: false (with the family's message shown) for a value
     // above the maximum or an empty text.
     bool acceptedForCommit(std::string_view text, std::uint32_t value) const;
-    // Runs one user action on a connection: a failure is reported and ends it; the connection
-    // is released afterwards unless the action holds it for a drag.
-    void act(const std::function<void(EnhancedZIRK&)>& work);
     void show(const messages::Message& message, MessageIcon icon) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
+    // Runs one user action on a connection: a failure is reported and ends it; the connection
+    // is released afterwards unless the action holds it for a drag. Actions a family adds (Auto
+    // Tune, toggles, updates) run through here too.
+    void act(const std::function<void(EnhancedZIRK&)>& work);
 
 private:
     EnhancedZIRK* obtainConnection();
