@@ -1,5 +1,8 @@
 #include "screens/ScreenLayout.h"
 
+#include "screens/ReceiveWindows.h"
+#include "screens/TBatteryVoltageWindow.h"
+
 namespace vantrel {
 
 namespace {
@@ -37,6 +40,11 @@ ScreenLayout screenLayout(int kind) {
     case 10:
     case 14:
         return lowButtons(55);
+    case 19:
+    case 38:
+        return ratedVolumeLayout();
+    case 35:
+        return dacLayout();
     default:
         return {};
     }

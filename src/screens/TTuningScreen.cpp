@@ -64,10 +64,12 @@ TTuningScreen::TTuningScreen(QWidget* parent, std::unique_ptr<TuningSession> ses
                                     static_cast<qsizetype>(session_->family().className.size())));
     setFixedSize(layout.window);
     setFont(screenFont());
-    const int count = static_cast<int>(session_->rows().size());
-    label(QStringLiteral("Frequency Point(MHz)"), {20, 10, 140, 20});
-    label(QStringLiteral("Default Softpot"), {190, 10, 290, 20});
-    label(QStringLiteral("Working Softpot"), {layout.workingLabelX, 10, 100, 20});
+    const int count = layout.valueRows ? static_cast<int>(session_->rows().size()) : 0;
+    if (!layout.pointHeading.isEmpty()) {
+        label(layout.pointHeading, {20, 10, 140, 20});
+        label(QStringLiteral("Default Softpot"), {190, 10, 290, 20});
+        label(QStringLiteral("Working Softpot"), {layout.workingLabelX, 10, 100, 20});
+    }
     for (int i = 0; i < count; ++i) buildRow(i, count, layout, ui);
     buildButtons(layout, count);
 
@@ -97,6 +99,13 @@ QLineEdit* TTuningScreen::displayField(int id, const QRect& geometry) {
     return field;
 }
 
+QPushButton* TTuningScreen::pushButton(const QString& text, int id, const QRect& geometry) {
+    auto* button = new QPushButton(text, this);
+    button->setGeometry(geometry);
+    button->setProperty("controlId", id);
+    return button;
+}
+
 void TTuningScreen::buildRow(int index, int count, const ScreenLayout& layout, MessageInteraction& ui) {
     const int y = kFirstRowY + kRowPitch * index;
     const std::uint32_t maximum = session_->maximum();
@@ -121,6 +130,15 @@ void TTuningScreen::buildRow(int index, int count, const ScreenLayout& layout, M
 }
 
 void TTuningScreen::buildButtons(const ScreenLayout& layout, int rowCount) {
+    if (layout.statusField) {
+        status_ = displayField(layout.statusId, layout.status);
+        status_->setText(layout.statusCreatedWith);
+    }
+    if (layout.rangeNoteShown) {
+        const QRect note = rowCount > 1 ? layout.manyRowsRangeNote : layout.rangeNote;
+        rangeNote_ = label(QString::fromStdString(session_->rangeNote()), note);
+    }
+    if (!layout.buttons) return;
     int x = 20;
     if (session_->transmits()) {
         auto* ptt = new QPushButton(QStringLiteral("PTT Toggle"), this);
@@ -132,6 +150,7 @@ void TTuningScreen::buildButtons(const ScreenLayout& layout, int rowCount) {
         });
         x = 130;
     }
+    if (!layout.programButton) return;
     auto* program = new QPushButton(QStringLiteral("Program"), this);
     program->setGeometry(x, layout.buttonsY, 100, 30);
     program->setProperty("controlId", control::kProgram);
@@ -139,10 +158,6 @@ void TTuningScreen::buildButtons(const ScreenLayout& layout, int rowCount) {
         session_->program(boxTexts());
         refresh();
     });
-    status_ = displayField(layout.statusId, layout.status);
-    status_->setText(layout.statusCreatedWith);
-    const QRect note = rowCount > 1 ? QRect(10, 320, 350, 20) : layout.rangeNote;
-    rangeNote_ = label(QString::fromStdString(session_->rangeNote()), note);
 }
 
 void TTuningScreen::connectRow(int index) {
@@ -175,7 +190,7 @@ void TTuningScreen::refresh() {
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
         rows_[i].defaultValue->setText(QString::fromStdString(rows[i].defaultText));
     }
-    status_->setText(QString::fromStdString(session_->statusText()));
+    if (status_ != nullptr) status_->setText(QString::fromStdString(session_->statusText()));
 }
 
 void TTuningScreen::showDisplay() {
