@@ -8,9 +8,10 @@ program_folder() {
   printf 'COM Port Id :1\n ' > "$work/com.ini"
 }
 
-# start_read_vantrel: in the program folder, under Xvfb; sets sim and app to their process ids.
+# start_read_vantrel [PROFILE]: in the program folder, under Xvfb, over the simulated radio of that
+# profile (default portable-v1.json); sets sim and app to their process ids.
 start_read_vantrel() {
-  ./vantrel-radio-sim --profile profiles/portable-v1.json --link com1 >/dev/null &
+  ./vantrel-radio-sim --profile "profiles/${1:-portable-v1.json}" --link com1 >/dev/null &
   sim=$!
   for _ in $(seq 50); do [ -L com1 ] && break; sleep 0.1; done
   ./vantrel &
