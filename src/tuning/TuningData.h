@@ -24,6 +24,20 @@ public:
 
 using TuningDataMaker = std::unique_ptr<TuningData> (*)();
 
+// The requests every data class makes the same way; a family's wrapper adds its test mode and
+// its commit.
+template <typename Data>
+class DataClassTuning : public TuningData {
+public:
+    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
+    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
+        data_.selectPoint(transmit, receive, conn);
+    }
+
+protected:
+    Data data_;
+};
+
 // The single-value transmit families.
 std::unique_ptr<TuningData> referenceOscillatorData();
 // The VCO attenuation at one channel spacing: 3 for 12.5 kHz, 2 for 20 kHz (1 for 25 kHz).
