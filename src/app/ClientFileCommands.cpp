@@ -7,6 +7,7 @@
 #include "app/TVantrelMDIClient.h"
 #include "app/radioBackup.h"
 #include "model/radioIdentity.h"
+#include "operations/programAllRecord.h"
 #include "operations/radioProgramAll.h"
 #include "protocol/cominit.h"
 
@@ -201,6 +202,7 @@ void TVantrelMDIClient::programAllCommand() {
     if (!sameRadio) {
         finishProgress();
         show(messages::kProgramSerialMismatch, MessageIcon::Exclamation);
+        recordProgramAll(storage_, ServiceResult::Refused, messages::kProgramSerialMismatch.text);
         return;
     }
     try {
