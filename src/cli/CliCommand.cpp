@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
+#include "cli/ServiceVerbs.h"
 #include "files/fileModule.h"
 #include "files/previewFileModule.h"
 #include "link/CommunicationError.h"
@@ -10,12 +11,14 @@
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
 #include "operations/commandMessages.h"
+#include "operations/programAllRecord.h"
 #include "operations/radioOperations.h"
 #include "operations/radioProgramAll.h"
 #include "protocol/RadioProtocolError.h"
 #include "protocol/cominit.h"
 
 #include <cstdio>
+#include <iostream>
 #include <memory>
 #include <ostream>
 
@@ -102,6 +105,7 @@ bool sameRadio(const radioStorage& storage, std::ostream& err) {
         cominit conn;
         if (radioOperations().serialMatches(storage, conn)) return true;
         say(err, messages::kProgramSerialMismatch);
+        recordProgramAll(storage, ServiceResult::Refused, messages::kProgramSerialMismatch.text);
     } catch (const PortInUseError&) {
         say(err, messages::kPortInUse);
     } catch (const std::exception&) {
@@ -181,6 +185,7 @@ int dispatch(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (const auto status = runServiceVerb(arguments, std::cin, out, err)) return *status;
     CliOptions options;
     try {
         options = parseOptions(arguments);

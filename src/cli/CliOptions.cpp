@@ -14,6 +14,8 @@ const char* const kUsage =
     "  report FILE.sfp [-o FILE]\n"
     "                       write the softpot report of an archive (default display.txt)\n"
     "  info                 read and print the radio's identity and frequency plan\n"
+    "  tune                 drive tuning screens from JSON lines (vantrel-cli tune --help)\n"
+    "  history [SERIAL]     print the service log of changes made to radios (--json)\n"
     "\n"
     "Options:\n"
     "  --port N             use COM N instead of the port in com.ini\n"
