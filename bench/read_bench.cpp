@@ -7,8 +7,7 @@
 //
 // Usage: read_bench [PROFILE.json ...]   (default: every profile beside the executable)
 
-#include "link/PortOpener.h"
-#include "link/PosixCommunicationPort.h"
+#include "CountingPort.h"
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
 #include "operations/radioOperations.h"
@@ -26,51 +25,11 @@
 #include <unistd.h>
 
 using namespace vantrel;
+using vantrel::bench::CountingOpener;
+using vantrel::bench::Pauses;
+using vantrel::bench::seconds;
 
 namespace {
-
-double seconds(clockid_t id) {
-    timespec t{};
-    clock_gettime(id, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-struct Pauses {
-    long plain = 0;
-    long verified = 0;
-    double floorSeconds() const { return (plain * 110.0 + verified * 175.0) / 1000.0; }
-};
-
-// The real port, counting the transmissions whose pauses make the floor.
-class CountingPort : public PosixCommunicationPort {
-public:
-    CountingPort(const std::string& device, Pauses& pauses)
-        : PosixCommunicationPort(std::filesystem::path(device), 9600, parity::kNone, 8, stopbits::kOne, 0),
-          pauses_(pauses) {}
-    void transmit(const std::uint8_t* bytes, std::uint32_t count) override {
-        ++pauses_.plain;
-        PosixCommunicationPort::transmit(bytes, count);
-    }
-    void transmitVerified(const std::uint8_t* bytes, std::uint32_t count) override {
-        ++pauses_.verified;
-        PosixCommunicationPort::transmitVerified(bytes, count);
-    }
-
-private:
-    Pauses& pauses_;
-};
-
-class CountingOpener : public PortOpener {
-public:
-    CountingOpener(std::string device, Pauses& pauses) : device_(std::move(device)), pauses_(pauses) {}
-    std::unique_ptr<CommunicationPort> open(std::int32_t) override {
-        return std::make_unique<CountingPort>(device_, pauses_);
-    }
-
-private:
-    std::string device_;
-    Pauses& pauses_;
-};
 
 class QuietProgress : public ProgressSink {
 public:

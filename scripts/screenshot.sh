@@ -15,37 +15,21 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # A program folder of its own, so the backups and com.ini of this run go nowhere else.
-cp -r "$bin/vantrel" "$bin/vantrel-radio-sim" "$bin/profiles" "$bin/help" "$bin"/*.bmp "$work/"
-printf 'COM Port Id :1\n ' > "$work/com.ini"
+source scripts/xvfb-vantrel.sh
+program_folder "$bin" "$work"
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs/screenshot-main-window.png" <<'SCRIPT'
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs/screenshot-main-window.png" "$root/scripts/xvfb-vantrel.sh" <<'SCRIPT'
 set -euo pipefail
-work="$1"; shot="$2"
+work="$1"; shot="$2"; helpers="$3"
 cd "$work"
-./vantrel-radio-sim --profile profiles/portable-v1.json --link com1 >/dev/null &
-sim=$!
-for _ in $(seq 50); do [ -L com1 ] && break; sleep 0.1; done
-./vantrel &
-app=$!
-window="$(xdotool search --sync --onlyvisible --name '^Vantrel')"
-# There is no window manager under Xvfb: the window is placed by hand, and driven with the mouse
-# (keyboard focus would need one).
-xdotool windowmove "$window" 0 0 windowsize "$window" 1280 800
-sleep 1
-xdotool mousemove 95 38 click 1        # toolbar: Read Radio Information and Softpots
-note="$(xdotool search --sync --onlyvisible --name '^NOTE$')"   # "Radio has been successfully read !!"
-sleep 0.5
-xdotool windowfocus --sync "$note" key Return
-sleep 0.5
+source "$helpers"
+start_read_vantrel
 xdotool mousemove 368 8 click 1        # Help
 sleep 0.5
 xdotool mousemove 440 29 click 1       # Portable Radio Setup
 xdotool mousemove 1200 700
 sleep 1
 import -window root "$shot"
-kill "$app" 2>/dev/null || true
-wait "$app" 2>/dev/null || true
-kill "$sim" 2>/dev/null || true
-wait "$sim" 2>/dev/null || true
+stop_vantrel
 SCRIPT
 echo "docs/screenshot-main-window.png written"

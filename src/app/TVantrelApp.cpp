@@ -9,6 +9,7 @@
 #include "app/TVantrelMDIClient.h"
 #include "link/ProgramDirectory.h"
 #include "protocol/cominit.h"
+#include "screens/TuningWindowCommands.h"
 
 #include <QApplication>
 
@@ -38,6 +39,7 @@ bool TVantrelApp::start() {
         return false;
     }
     client_ = client.release();
+    installTuningCommands(*client_);
     frame_ = std::make_unique<TVantrelFrame>(client_, [this](int command) { dispatch(command); });
     ui_.setMainWindow(frame_.get());
     frame_->showRecentFiles(recentFiles_->entries());

@@ -3,6 +3,7 @@
 #include "app/ToolbarGlyphs.h"
 
 #include <QIcon>
+#include <QStyle>
 
 namespace vantrel {
 
@@ -10,7 +11,9 @@ TVantrelMDIChild::TVantrelMDIChild(QWidget* window, const QString& caption, bool
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(window);
     setWindowTitle(caption);
-    if (withApplicationIcon) setWindowIcon(applicationIcon());
+    // Without the program's icon a frame shows the toolkit's plain document icon, so the two
+    // kinds of frame stay told apart although the program's icon is every window's default.
+    setWindowIcon(withApplicationIcon ? applicationIcon() : style()->standardIcon(QStyle::SP_FileIcon));
     adjustSize();
 }
 

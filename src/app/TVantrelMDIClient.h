@@ -77,6 +77,10 @@ public:
 
     static FileDialogRequest archiveDialog(FileDialogRequest::Mode mode);
 
+    // Read Radio as a tuning screen asks for it after a serial-number mismatch: run at once,
+    // whatever the menu's enabling says while the screen is open.
+    void runReadRadio() { readRadioCommand(); }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -133,8 +133,7 @@ void TuningSession::releaseConnection() {
     for (TuningRow& r : rows_) r.pointPrepared = false;
 }
 
-template <typename Work>
-void TuningSession::act(Work&& work) {
+void TuningSession::act(const std::function<void(EnhancedZIRK&)>& work) {
     EnhancedZIRK* conn = obtainConnection();
     if (conn == nullptr) return;
     holdConnection_ = false;
@@ -206,7 +205,6 @@ void TuningSession::valueChanged(int index, std::uint32_t value) {
         if (!serialConfirmed(conn)) return;
         preparePoint(index, conn);
         applyValue(index, conn);
-        row(index).lastApplied = value;
     });
 }
 

@@ -148,14 +148,14 @@ protected:
     void noteCommitted(int row, std::uint32_t value);
     void noteRefused(int row, std::optional<std::uint32_t> value, std::string_view reason);
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
+    // Runs one user action on a connection: a failure is reported and ends it; the connection
+    // is released afterwards unless the action holds it for a drag. Actions a family adds (Auto
+    // Tune, toggles, updates) run through here too.
+    void act(const std::function<void(EnhancedZIRK&)>& work);
 
 private:
     EnhancedZIRK* obtainConnection();
     void releaseConnection();
-    // Runs one user action on a connection: a failure is reported and ends it; the connection
-    // is released afterwards unless the action holds it for a drag.
-    template <typename Work>
-    void act(Work&& work);
     void handleMismatch();
     void valueChanged(int row, std::uint32_t value);
     std::vector<std::int32_t> storedValues() const;

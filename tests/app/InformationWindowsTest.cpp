@@ -189,13 +189,16 @@ TEST_F(InformationWindowsTest, AutoTuneWaitDialogStaysUntilItsOwnerDestroysIt) {
 }
 
 TEST_F(InformationWindowsTest, CommandWhoseWindowIsNotBuiltYetSaysSo) {
-    // PA Bias High Power is enabled at start; its screen comes with the tuning screens.
-    choose(kPaBiasHighPower);
+    // Transmit High Power is enabled once a portable was read; its screen comes later.
+    putRadio();
+    choose(kReadRadio);
+    ui.clear();
+    choose(kTransmitHighPower);
     EXPECT_EQ(ui.messages(),
-              std::vector<ShownMessage>{note("Tx Align > PA Bias > High Power is not available in this version of Vantrel yet.", "NOTE")});
+              std::vector<ShownMessage>{note("Tx Align > Transmit Power > High is not available in this version of Vantrel yet.", "NOTE")});
     int opened = 0;
-    client().setWindowCommand(kPaBiasHighPower, [&opened] { ++opened; });
-    choose(kPaBiasHighPower);
+    client().setWindowCommand(kTransmitHighPower, [&opened] { ++opened; });
+    choose(kTransmitHighPower);
     EXPECT_EQ(opened, 1);
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+namespace vantrel {
+
+// Where a screen puts its controls, in pixels of its client area. The value rows, the column
+// headings and the range note sit at the same places on every screen; these are what differ.
+struct ScreenLayout {
+    QSize window{700, 300};
+    int buttonsY = 120;
+    int statusId = 4016;
+    QRect status{10, 200, 600, 40};
+    QString statusCreatedWith;  // the text the status field is created with (then kept)
+    int boxWidth = 60;
+    int workingLabelX = 560;
+    QRect rangeNote{10, 250, 300, 20};
+};
+
+// The layout of the screen of a kind; screens without an entry of their own use the
+// single-value layout.
+ScreenLayout screenLayout(int kind);
+
+// Control identifiers of a value row n (0-based) and of the screen.
+namespace control {
+inline constexpr int kFrequency = 3000;
+inline constexpr int kWorkingBox = 4000;
+inline constexpr int kDefaultValue = 4007;
+inline constexpr int kUpDown = 5000;
+inline constexpr int kSlider = 6000;
+inline constexpr int kPttToggle = 7000;
+inline constexpr int kProgram = 7001;
+}  // namespace control
+
+}  // namespace vantrel

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace vantrel {
+
+class TVantrelMDIClient;
+struct TuningFamily;
+
+// Hooks the Tx Align and Rx Align commands into the client: every screen of the family table,
+// and the PA bias commands with their questions.
+void installTuningCommands(TVantrelMDIClient& client);
+
+// Opens the screen of a family in a child frame, by the one-window rule: nothing when it is
+// open already, a note when another window is. A screen whose opening exchange failed, or that
+// the loaded image may not tune, is closed again at once.
+void openTuningScreen(TVantrelMDIClient& client, const TuningFamily& family);
+
+// The one-window rule: true when a window is open (and, unless it is of `ownKind`, the note
+// saying so was shown), so the command ends.
+bool windowStillOpen(TVantrelMDIClient& client, int ownKind);
+
+}  // namespace vantrel
