@@ -33,7 +33,9 @@ QStringList nameFilters(const std::string& filter) {
 
 MessageAnswer QtInteraction::message(const std::string& text, const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons) {
-    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning;
+    QMessageBox::Icon shown = QMessageBox::Warning;
+    if (icon == MessageIcon::Information) shown = QMessageBox::Information;
+    if (icon == MessageIcon::None) shown = QMessageBox::NoIcon;
     QMessageBox::StandardButtons offered = QMessageBox::Ok;
     if (buttons == MessageButtons::OkCancel) offered = QMessageBox::Ok | QMessageBox::Cancel;
     if (buttons == MessageButtons::YesNo) offered = QMessageBox::Yes | QMessageBox::No;

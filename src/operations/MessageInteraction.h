@@ -4,7 +4,8 @@
 
 namespace vantrel {
 
-enum class MessageIcon { Information, Exclamation };
+// None: a bare note, as the PA bias default screens give when they close.
+enum class MessageIcon { Information, Exclamation, None };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

@@ -42,6 +42,7 @@ std::optional<FaultKind> faultNamed(std::string_view name) {
 
 bool RequestMatch::matches(std::uint8_t requestOpcode, const std::vector<std::uint8_t>& payload) const {
     if (opcode && *opcode != requestOpcode) return false;
+    if (this->payload && *this->payload != payload) return false;
     if (!softpot) return true;
     const bool namesSoftpot = requestOpcode == kSoftpotRequest || requestOpcode == kAutoTuneRequest;
     return namesSoftpot && !payload.empty() && payload[0] == *softpot;

@@ -26,10 +26,12 @@ std::string_view faultName(FaultKind kind);
 std::optional<FaultKind> faultNamed(std::string_view name);
 
 // Which requests a fault applies to. An empty match takes every request; a softpot number
-// matches the softpot requests (0x20) and auto-tune requests (0x1F) that name it first.
+// matches the softpot requests (0x20) and auto-tune requests (0x1F) that name it first; a
+// payload only the request with exactly those bytes (one write of one value, say).
 struct RequestMatch {
     std::optional<std::uint8_t> opcode;
     std::optional<std::uint8_t> softpot;
+    std::optional<std::vector<std::uint8_t>> payload;
 
     bool matches(std::uint8_t requestOpcode, const std::vector<std::uint8_t>& payload) const;
 };

@@ -190,7 +190,7 @@ FrequencyPlan readPlan(const Node& node) {
     return plan;
 }
 
-void readBanks(const Node& node, SoftpotProfile& softpot) {
+void readBanks(const Node& node, const SoftpotProfile& softpot, std::map<int, std::vector<std::uint32_t>>& banks) {
     node.expectMap();
     for (const auto& item : node.json().items()) {
         if (item.key() == "comment") continue;
@@ -204,15 +204,15 @@ void readBanks(const Node& node, SoftpotProfile& softpot) {
             key = static_cast<int>(asNumber.get<std::uint64_t>());
         }
         // A null bank: the radio lacks the softpot in that test mode (rather than falling back).
-        softpot.banks[key] = bank.isNull() && key != SoftpotProfile::kDefaultBank ? std::vector<std::uint32_t>{}
-                                                                                  : slotValues(bank, softpot);
+        banks[key] = bank.isNull() && key != SoftpotProfile::kDefaultBank ? std::vector<std::uint32_t>{}
+                                                                          : slotValues(bank, softpot);
     }
-    if (softpot.banks.empty()) node.fail("expected at least one bank");
+    if (banks.empty()) node.fail("expected at least one bank");
 }
 
 SoftpotProfile readSoftpot(const Node& node) {
     node.expectObject({"number", "name", "width", "side", "bankBy", "values", "banks", "allPointsRead",
-                       "allPointsWrite", "autoTune"});
+                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit"});
     SoftpotProfile softpot;
     softpot.number = node.at("number").byte();
     if (node.has("name")) softpot.name = node.child("name").text();
@@ -227,11 +227,21 @@ SoftpotProfile readSoftpot(const Node& node) {
         softpot.banks[SoftpotProfile::kDefaultBank] = slotValues(node.child("values"), softpot);
     } else {
         if (softpot.bankBy == BankKey::None) node.fail("'banks' needs 'bankBy'");
-        readBanks(node.child("banks"), softpot);
+        readBanks(node.child("banks"), softpot, softpot.banks);
     }
     if (node.has("allPointsRead")) softpot.allPointsRead = node.child("allPointsRead").boolean();
     if (node.has("allPointsWrite")) softpot.allPointsWrite = node.child("allPointsWrite").boolean();
-    if (node.has("autoTune")) softpot.autoTune = slotValues(node.child("autoTune"), softpot);
+    // One list for every bank, or banks of their own as "banks" names them.
+    if (node.has("autoTune")) {
+        const Node tuned = node.child("autoTune");
+        if (tuned.json().is_object()) {
+            readBanks(tuned, softpot, softpot.autoTune);
+        } else {
+            softpot.autoTune[SoftpotProfile::kDefaultBank] = slotValues(tuned, softpot);
+        }
+    }
+    if (node.has("autoTuneKeyed")) softpot.autoTuneKeyed = node.child("autoTuneKeyed").boolean();
+    if (node.has("commitLimit")) softpot.commitLimit = node.child("commitLimit").byte();
     return softpot;
 }
 

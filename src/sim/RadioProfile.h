@@ -66,8 +66,14 @@ struct SoftpotProfile {
     // Overrides of the radio-wide answers to all-points requests, for this softpot only.
     std::optional<bool> allPointsRead;
     std::optional<bool> allPointsWrite;
-    // What the radio finds when told to tune the softpot itself, per slot; empty when it cannot.
-    std::vector<std::uint32_t> autoTune;
+    // What the radio finds when told to tune the softpot itself, per bank and slot (a test mode
+    // whose byte names no bank of its own uses the default one); empty when it cannot.
+    std::map<int, std::vector<std::uint32_t>> autoTune;
+    // The radio tunes the softpot only while its transmitter is keyed; otherwise it finds 0.
+    bool autoTuneKeyed = false;
+    // A commit (mode 1) above the stored value of this softpot at the same slot is refused as
+    // unsupported: the limit a radio with softpot 28 keeps for its transmit power.
+    std::optional<std::uint8_t> commitLimit;
 };
 
 struct MemoryPatch {

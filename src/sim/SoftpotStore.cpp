@@ -107,6 +107,13 @@ void SoftpotStore::write(std::uint8_t number, std::uint8_t mode, std::span<const
     const int bank = bankFor(softpot, state);
     const std::size_t slot = slotFor(softpot, state);
     const std::uint32_t v = readBigEndian(value.data(), static_cast<std::uint32_t>(value.size()));
+    if (mode == kCommitMode && softpot.profile.commitLimit) {
+        const Softpot& limit = find(*softpot.profile.commitLimit);
+        const auto allowed = valueAt(limit.stored, slotFor(limit, state), bankFor(limit, state));
+        if (allowed && v > *allowed) {
+            throw RequestUnsupported("the value is above the limit the radio allows");
+        }
+    }
     softpot.live[bank].at(slot) = v;
     if (mode == kCommitMode) softpot.stored[bank].at(slot) = v;
 }
@@ -131,11 +138,16 @@ void SoftpotStore::writeAllPoints(std::uint8_t number, std::span<const std::uint
 
 std::vector<std::uint8_t> SoftpotStore::autoTune(std::uint8_t number, const RadioState& state, bool channelChosen) {
     Softpot& softpot = find(number);
-    if (softpot.profile.autoTune.empty()) throw RequestUnsupported("the radio cannot tune this softpot itself");
+    const auto& tuned = softpot.profile.autoTune;
+    if (tuned.empty()) throw RequestUnsupported("the radio cannot tune this softpot itself");
     const int bank = bankFor(softpot, state);
-    if (!channelChosen) return encode({0}, softpot.profile.width);
+    if (!channelChosen || (softpot.profile.autoTuneKeyed && !state.keyed)) return encode({0}, softpot.profile.width);
+    const auto tunedBank = tuned.contains(bank) ? tuned.find(bank) : tuned.find(SoftpotProfile::kDefaultBank);
+    if (tunedBank == tuned.end() || tunedBank->second.empty()) {
+        throw RequestUnsupported("the radio cannot tune this softpot itself in this test mode");
+    }
     const std::size_t slot = slotFor(softpot, state);
-    const std::uint32_t found = softpot.profile.autoTune.at(slot);
+    const std::uint32_t found = tunedBank->second.at(slot);
     softpot.live[bank].at(slot) = found;
     return encode({found}, softpot.profile.width);
 }

@@ -15,8 +15,8 @@ void TuningCommitJournal::committed(int row, std::uint32_t value) {
     notes_.at(static_cast<std::size_t>(row)) = Note{true, value, {}};
 }
 
-void TuningCommitJournal::refused(int row, std::optional<std::uint32_t> value, std::string_view reason) {
-    notes_.at(static_cast<std::size_t>(row)) = Note{false, value, std::string(reason)};
+void TuningCommitJournal::refused(std::optional<std::uint32_t> value, std::string_view reason) {
+    refusal_ = Note{false, value, std::string(reason)};
 }
 
 std::optional<std::uint32_t> TuningCommitJournal::intended(std::size_t row) const {
@@ -26,7 +26,7 @@ std::optional<std::uint32_t> TuningCommitJournal::intended(std::size_t row) cons
 
 void TuningCommitJournal::write(const std::vector<TuningRow>& rows, const std::vector<std::int32_t>& after,
                                 std::optional<std::string_view> failure) const {
-    bool failureWritten = false;
+    bool stopWritten = false;
     for (std::size_t i = 0; i < rows.size() && i < notes_.size() && i < after.size(); ++i) {
         const TuningRow& row = rows[i];
         if (!row.inUse) continue;
@@ -36,15 +36,16 @@ void TuningCommitJournal::write(const std::vector<TuningRow>& rows, const std::v
         if (row.frequencyMHz != 0) record.frequency = row.frequencyMHz;
         record.before = before_[i];
         if (const auto& note = notes_[i]) {
-            if (note->value) record.after = *note->value;
-            if (!note->done) {
-                record.result = ServiceResult::Refused;
-                record.reason = note->reason;
-            }
+            record.after = note->value;
         } else if (after[i] != before_[i]) {
             record.after = after[i];
-        } else if (failure && !failureWritten) {
-            failureWritten = true;
+        } else if (refusal_ && !stopWritten) {
+            stopWritten = true;
+            if (refusal_->value) record.after = *refusal_->value;
+            record.result = ServiceResult::Refused;
+            record.reason = refusal_->reason;
+        } else if (failure && !stopWritten) {
+            stopWritten = true;
             if (const auto value = intended(i)) record.after = *value;
             record.result = ServiceResult::Failed;
             record.reason = std::string(*failure);

@@ -22,8 +22,9 @@ public:
                         const std::vector<std::string>& boxTexts);
 
     void committed(int row, std::uint32_t value);
-    // `value` is empty when the box was.
-    void refused(int row, std::optional<std::uint32_t> value, std::string_view reason);
+    // The commit stopped at the row it had reached (the first in use it had not sent); `value`
+    // is empty when the box was.
+    void refused(std::optional<std::uint32_t> value, std::string_view reason);
     // One line per row the commit reached; `after` holds the rows' stored values now.
     void write(const std::vector<TuningRow>& rows, const std::vector<std::int32_t>& after,
                std::optional<std::string_view> failure) const;
@@ -42,6 +43,7 @@ private:
     std::vector<std::int32_t> before_;
     std::vector<std::string> boxTexts_;
     std::vector<std::optional<Note>> notes_;
+    std::optional<Note> refusal_;
 };
 
 }  // namespace vantrel

@@ -8,19 +8,6 @@ namespace vantrel {
 
 namespace {
 
-// The requests every data class makes the same way.
-template <typename Data>
-class DataClassTuning : public TuningData {
-public:
-    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
-    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
-        data_.selectPoint(transmit, receive, conn);
-    }
-
-protected:
-    Data data_;
-};
-
 class ReferenceOscillatorTuning : public DataClassTuning<txRefOscData> {
 public:
     void prepare(const radioStorage& storage, EnhancedZIRK& conn) override {

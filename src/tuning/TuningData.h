@@ -24,6 +24,24 @@ public:
 
 using TuningDataMaker = std::unique_ptr<TuningData> (*)();
 
+// The requests every data class makes the same way.
+template <typename Data>
+class DataClassTuning : public TuningData {
+public:
+    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
+    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
+        data_.selectPoint(transmit, receive, conn);
+    }
+
+protected:
+    Data data_;
+};
+
+template <typename Tuning>
+std::unique_ptr<TuningData> makeTuningData() {
+    return std::make_unique<Tuning>();
+}
+
 // The single-value transmit families.
 std::unique_ptr<TuningData> referenceOscillatorData();
 // The VCO attenuation at one channel spacing: 3 for 12.5 kHz, 2 for 20 kHz (1 for 25 kHz).

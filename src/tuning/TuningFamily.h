@@ -62,5 +62,8 @@ const TuningFamily* tuningFamilyOfCaption(std::string_view caption);
 
 // The groups the table is made of, one per kind of screen.
 std::span<const TuningFamily> singleValueTransmitFamilies();
+std::span<const TuningFamily> perFrequencyTransmitFamilies();
+std::span<const TuningFamily> autoTuneFamilies();
+std::span<const TuningFamily> paBiasFamilies();
 
 }  // namespace vantrel

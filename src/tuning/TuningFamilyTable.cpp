@@ -10,7 +10,10 @@ namespace {
 const std::vector<TuningFamily>& table() {
     static const std::vector<TuningFamily> families = [] {
         std::vector<TuningFamily> all;
-        for (const std::span<const TuningFamily> group : {singleValueTransmitFamilies()}) {
+        for (const std::span<const TuningFamily> group : {
+                 singleValueTransmitFamilies(),
+                 perFrequencyTransmitFamilies(), autoTuneFamilies(), paBiasFamilies(),
+             }) {
             all.insert(all.end(), group.begin(), group.end());
         }
         return all;

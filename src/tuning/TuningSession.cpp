@@ -2,6 +2,7 @@
 
 #include "files/formatText.h"
 #include "model/RF_Frequency.h"
+#include "model/SoftpotReads.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 #include "operations/radioOperations.h"
@@ -32,6 +33,7 @@ TuningSession::~TuningSession() = default;
 std::vector<TuningRow> TuningSession::layOutRows() {
     const radioStorage& s = context_.storage;
     const SoftpotFamilyRow& catalogue = family_.catalogue();
+    if (catalogue.points == PointRule::EachTx || catalogue.points == PointRule::EachRx) return perPointRows();
     const bool receiveSide = tunedOnReceiveSide(catalogue.points);
     RF_Frequency plan;
     TuningRow row;
@@ -47,6 +49,26 @@ std::vector<TuningRow> TuningSession::layOutRows() {
     row.frequencyMHz = plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)),
                                          ownValue);
     return {row};
+}
+
+// Seven rows, row n - 1 for point Fn, each in use when the family's own half of the point is.
+std::vector<TuningRow> TuningSession::perPointRows() const {
+    const radioStorage& s = context_.storage;
+    const bool receiveSide = family_.catalogue().points == PointRule::EachRx;
+    const auto bandBase = static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry));
+    RF_Frequency plan;
+    std::vector<TuningRow> rows(kPointCount);
+    for (int n = 1; n <= kPointCount; ++n) {
+        TuningRow& row = rows[static_cast<std::size_t>(n - 1)];
+        const PointChannel channel = pointChannel(s, n, receiveSide);
+        const std::uint16_t own = receiveSide ? channel.receive : channel.transmit;
+        row.point = n;
+        row.transmit = channel.transmit;
+        row.receive = channel.receive;
+        row.inUse = own != 0;
+        row.frequencyMHz = plan.frequencyMHz(bandBase, own);
+    }
+    return rows;
 }
 
 std::int32_t TuningSession::storedValue(int row) const {
@@ -291,15 +313,18 @@ void TuningSession::noteCommitted(int row, std::uint32_t value) {
     if (journal_ != nullptr) journal_->committed(row, value);
 }
 
-void TuningSession::noteRefused(int row, std::optional<std::uint32_t> value, std::string_view reason) {
-    if (journal_ != nullptr) journal_->refused(row, value, reason);
+void TuningSession::noteRefused(std::optional<std::uint32_t> value, std::string_view reason) const {
+    if (journal_ != nullptr) journal_->refused(value, reason);
+}
+
+std::string_view TuningSession::committedText(const std::vector<std::string>& boxTexts, std::size_t index) {
+    if (index >= boxTexts.size()) return {};
+    return std::string_view(boxTexts[index]).substr(0, TunerBoxRule::kCommitReadLimit);
 }
 
 void TuningSession::commitRows(const std::vector<std::string>& boxTexts, EnhancedZIRK& conn) {
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-        const std::string_view text = i < static_cast<int>(boxTexts.size()) ? std::string_view(boxTexts[static_cast<std::size_t>(i)])
-                                                                           : std::string_view();
-        if (!commitRow(i, text, conn)) return;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (!commitRow(static_cast<int>(i), committedText(boxTexts, i), conn)) return;
     }
 }
 
@@ -310,21 +335,26 @@ bool TuningSession::commitRow(int index, std::string_view boxText, EnhancedZIRK&
         if (family_.showsUnsentCommit) row(index).defaultText = formatText("%d", static_cast<int>(value));
         return true;
     }
-    if (value > maximum_) {
-        show({family_.texts.abort.data(), messages::kAbortCaption}, MessageIcon::Exclamation);
-        noteRefused(index, value, family_.texts.abort);
-        return false;
-    }
-    if (text.empty()) {
-        show({family_.texts.entry.data(), family_.texts.entryCaption.data()}, MessageIcon::Information);
-        noteRefused(index, std::nullopt, family_.texts.entry);
-        return false;
-    }
+    if (!commitValueAccepted(text, value)) return false;
     selectRowPoint(index, conn);
     data_->commit(value, conn);
     storeValue(index, value);
     noteCommitted(index, value);
     row(index).defaultText = formatText("%d", static_cast<int>(value));
+    return true;
+}
+
+bool TuningSession::commitValueAccepted(std::string_view text, std::uint32_t value, std::uint32_t maximum) const {
+    if (value > maximum) {
+        show({family_.texts.abort.data(), messages::kAbortCaption}, MessageIcon::Exclamation);
+        noteRefused(value, family_.texts.abort);
+        return false;
+    }
+    if (text.empty()) {
+        show({family_.texts.entry.data(), family_.texts.entryCaption.data()}, MessageIcon::Information);
+        noteRefused(std::nullopt, family_.texts.entry);
+        return false;
+    }
     return true;
 }
 

@@ -70,7 +70,7 @@ public:
     void open();
     // Shows the stored values: what the screen does when its window is created, and again when
     // a mismatch question led to a new radio being read.
-    void setupDisplay();
+    virtual void setupDisplay();
 
     void sliderStep(int row, std::uint32_t position, SliderStep step);
     void sliderEnd(int row);
@@ -123,6 +123,16 @@ protected:
     virtual bool commitRow(int row, std::string_view boxText, EnhancedZIRK& conn);
     virtual void closeRadio(EnhancedZIRK& conn);
 
+    // The seven rows of a per-point screen, F1..F7.
+    std::vector<TuningRow> perPointRows() const;
+    // What the commit reads of a row's box: at most the characters the box holds.
+    static std::string_view committedText(const std::vector<std::string>& boxTexts, std::size_t row);
+    // The commit's refusals of one value: above the maximum, or an empty box. Says why.
+    bool commitValueAccepted(std::string_view text, std::uint32_t value) const {
+        return commitValueAccepted(text, value, maximum_);
+    }
+    bool commitValueAccepted(std::string_view text, std::uint32_t value, std::uint32_t maximum) const;
+
     // Helpers for the hooks.
     TuningRow& row(int index) { return rows_.at(static_cast<std::size_t>(index)); }
     const TuningContext& context() const { return context_; }
@@ -142,11 +152,14 @@ protected:
     // Checks the serial number; on a mismatch asks the question (the connection is released
     // first) and returns false.
     bool serialConfirmed(EnhancedZIRK& conn);
+    // The question after a mismatch, the connection released first (see serialConfirmed).
+    void handleMismatch();
     void show(const messages::Message& message, MessageIcon icon) const;
     // What a commit did to a row, for the service log; a family that commits rows in its own
     // way notes them too.
     void noteCommitted(int row, std::uint32_t value);
-    void noteRefused(int row, std::optional<std::uint32_t> value, std::string_view reason);
+    // A refusal belongs to the row the commit had reached: the first row in use it has not sent.
+    void noteRefused(std::optional<std::uint32_t> value, std::string_view reason) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
     // Runs one user action on a connection: a failure is reported and ends it; the connection
     // is released afterwards unless the action holds it for a drag. Actions a family adds (Auto
@@ -156,7 +169,6 @@ protected:
 private:
     EnhancedZIRK* obtainConnection();
     void releaseConnection();
-    void handleMismatch();
     void valueChanged(int row, std::uint32_t value);
     std::vector<std::int32_t> storedValues() const;
     void commitJournalled(const std::vector<std::string>& boxTexts, EnhancedZIRK& conn);

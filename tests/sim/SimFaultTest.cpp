@@ -11,7 +11,7 @@ protected:
                 std::uint32_t count = 1) {
         FaultRule rule;
         rule.kind = kind;
-        rule.match = RequestMatch{opcode, softpot};
+        rule.match = RequestMatch{opcode, softpot, std::nullopt};
         rule.count = count;
         radio->inject(rule);
     }

@@ -21,7 +21,11 @@ std::string word(const sim::LoggedRequest& r) {
     case 0x22:
         if (p.size() == 3) return formatText("test %d,%d,%d", p[0], p[1], p[2]);
         break;
+    case 0x1F:
+        if (p.size() == 1) return formatText("auto tune %d", p[0]);
+        break;
     case 0x21:
+        if (p.size() == 3) return formatText("channel %u", bigEndian({p[1], p[2]}, 0));
         if (p.size() == 5) return formatText("channel %u/%u", bigEndian({p[1], p[2]}, 0), bigEndian({p[3], p[4]}, 0));
         break;
     case 0x20:

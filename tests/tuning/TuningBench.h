@@ -22,7 +22,8 @@ public:
     MessageAnswer message(const std::string& text, const std::string& caption, MessageIcon icon,
                           MessageButtons buttons) override {
         const bool question = buttons != MessageButtons::Ok;
-        shown.push_back((question ? "?" : "") + caption + "|" + text + (icon == MessageIcon::Exclamation ? "|!" : ""));
+        shown.push_back((question ? "?" : "") + caption + "|" + text + (icon == MessageIcon::Exclamation ? "|!" : "") +
+                        (icon == MessageIcon::None ? "|-" : ""));
         if (!question) return MessageAnswer::Ok;
         if (answers.empty()) {
             ADD_FAILURE() << "unscripted question: " << text;
@@ -38,7 +39,7 @@ public:
 };
 
 // The requests the radio received, one short word each: "serial", "test 0,2,2",
-// "channel 7395/7380", "live 11=300", "commit 11=511", "key up", "dekey", "reset".
+// "channel 7395/7380", "channel 7380" (the one-value form), "auto tune 7", "live 11=300", "commit 11=511", "key up", "dekey", "reset".
 std::vector<std::string> describeRequests(const std::vector<sim::LoggedRequest>& log);
 
 // A read portable radio on the virtual line, and the context a screen's session works in.
