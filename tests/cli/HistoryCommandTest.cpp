@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "support/SampleServiceRecord.h"
 #include "support/ScopedServiceLog.h"
 
 #include <gmock/gmock.h>
@@ -13,28 +14,14 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-serviceRecord change(const std::string& serial, int point, long long before, long long after) {
-    serviceRecord r;
-    r.time = "2026-12-09T14:06:24Z";
-    r.serial = serial;
-    r.model = "H25K416CA1AB120";
-    r.family = "Transmit High Power";
-    r.kind = 2;
-    r.point = point;
-    r.frequency = 138.0;
-    r.before = before;
-    r.after = after;
-    return r;
-}
-
 class HistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const serviceLog file(log.path());
-        file.append(change("781TKA0101", 1, 96, 101));
-        file.append(change("999XYZ0001", 2, 40, 44));
+        file.append(testing::sampleChange("781TKA0101", 1, 96, 101));
+        file.append(testing::sampleChange("999XYZ0001", 2, 40, 44));
         std::ofstream(log.path(), std::ios::app) << "{\"time\":\"cut\n";
-        file.append(change("781TKA0101", 3, 98, 90));
+        file.append(testing::sampleChange("781TKA0101", 3, 98, 90));
     }
     int run(const std::vector<std::string>& arguments) {
         out.str("");
@@ -57,9 +44,9 @@ TEST_F(HistoryTest, TabulatesOneRadiosChangesAndWarnsOfTheDamagedLine) {
 
 TEST_F(HistoryTest, JsonGivesTheLogLinesOfEveryRadio) {
     ASSERT_EQ(run({"history", "--json", "--service-log=" + log.path().string()}), 0);
-    EXPECT_EQ(out.str(), encodeServiceRecord(change("781TKA0101", 1, 96, 101)) + "\n" +
-                             encodeServiceRecord(change("999XYZ0001", 2, 40, 44)) + "\n" +
-                             encodeServiceRecord(change("781TKA0101", 3, 98, 90)) + "\n");
+    EXPECT_EQ(out.str(), encodeServiceRecord(testing::sampleChange("781TKA0101", 1, 96, 101)) + "\n" +
+                             encodeServiceRecord(testing::sampleChange("999XYZ0001", 2, 40, 44)) + "\n" +
+                             encodeServiceRecord(testing::sampleChange("781TKA0101", 3, 98, 90)) + "\n");
 }
 
 TEST_F(HistoryTest, RefusesWhatItCannotTake) {

@@ -61,6 +61,44 @@ TEST_F(TuneScriptTest, AlignsASingleValueScreenAndClosesItAsTheDesktopDoes) {
     EXPECT_FALSE(script.finish().has_value());
 }
 
+TEST_F(TuneScriptTest, AlignsAPerPointScreenPointByPoint) {
+    json a = send(R"({"verb": "open", "screen": "Transmit High Power"})");
+    ASSERT_TRUE(a["ok"]) << a;
+    ASSERT_EQ(a["points"].size(), 7u);
+    EXPECT_EQ(a["points"][2]["stored"], 98);
+    t.requests();
+    a = send(R"({"verb": "select", "point": 3})");
+    EXPECT_EQ(a["selected"], 3);
+    send(R"({"verb": "key"})");
+    a = send(R"({"verb": "set", "value": 90})");
+    EXPECT_EQ(a["points"][2]["working"], 90);
+    EXPECT_EQ(t.requests(), (Words{"serial", "channel 2600/2580", "key up", "live 0=98", "serial", "live 0=90"}));
+    a = send(R"({"verb": "commit", "confirm": true})");
+    ASSERT_TRUE(a["ok"]) << a;
+    EXPECT_EQ(a["points"][2]["stored"], 90);
+    EXPECT_EQ(t.storage.value(3, 2), 90);
+    const auto records = log.records();
+    ASSERT_EQ(records.size(), 7u);
+    EXPECT_EQ(records[2].point, 3);
+    EXPECT_EQ(records[2].before, 98);
+    EXPECT_EQ(records[2].after, 90);
+    EXPECT_EQ(records[6].after, 102);
+}
+
+TEST_F(TuneScriptTest, AutoTunesASquelchRowAndKeepsItForTheCommit) {
+    ASSERT_TRUE(send(R"({"verb": "open", "screen": "Squelch Attn. 25KHz"})")["ok"]);
+    EXPECT_EQ(send(R"({"verb": "key"})")["error"], "Squelch Attn. 25KHz has no PTT Toggle");
+    json a = send(R"({"verb": "auto-tune", "point": 3})");
+    ASSERT_TRUE(a["ok"]) << a;
+    EXPECT_EQ(a["status"], "Point 149.900000MHz is currently being tuned");
+    EXPECT_EQ(a["points"][2]["working"], 46);
+    EXPECT_EQ(a["points"][2]["stored"], 42) << "the default field keeps the committed value";
+    EXPECT_TRUE(log.records().empty()) << "nothing reaches the radio's memory before Program";
+    a = send(R"({"verb": "commit", "confirm": true})");
+    EXPECT_EQ(a["points"][2]["stored"], 46);
+    EXPECT_EQ(log.records().at(2).after, 46);
+}
+
 TEST_F(TuneScriptTest, AnUnconfirmedCommitIsDeclinedAndChangesNothing) {
     send(kOpenRefOsc);
     send(R"({"verb": "set", "value": 5})");

@@ -1,5 +1,6 @@
 #include "files/ScratchDirectory.h"
 #include "files/serviceLog.h"
+#include "support/SampleServiceRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,7 @@
 namespace vantrel {
 namespace {
 
-serviceRecord change(long long after) {
-    serviceRecord r;
-    r.time = "2026-12-09T14:06:24Z";
-    r.serial = "781TKA0101";
-    r.model = "H25K416CA1AB120";
-    r.family = "Transmit High Power";
-    r.kind = 2;
-    r.point = 1;
-    r.before = 0;
-    r.after = after;
-    return r;
-}
+serviceRecord change(long long after) { return testing::sampleChange("781TKA0101", 1, 0, after); }
 
 // A writer killed in the middle of its run, then the tail of the file lost as a power cut may
 // lose it: every line but the last is whole, the reader names the damaged one, and the next

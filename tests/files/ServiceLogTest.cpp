@@ -1,5 +1,6 @@
 #include "files/ScratchDirectory.h"
 #include "files/serviceLog.h"
+#include "support/SampleServiceRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +10,7 @@
 namespace vantrel {
 namespace {
 
-serviceRecord commitRecord() {
-    serviceRecord r;
-    r.time = "2026-12-09T14:06:24Z";
-    r.serial = "781TKA0101";
-    r.model = "H25K416CA1AB120";
-    r.family = "Transmit High Power";
-    r.kind = 2;
-    r.point = 3;
-    r.frequency = 151.025;
-    r.before = 98;
-    r.after = 104;
-    return r;
-}
+serviceRecord commitRecord() { return testing::sampleChange(); }
 
 serviceRecord programAllRecord() {
     serviceRecord r = commitRecord();
