@@ -3,9 +3,12 @@
 #include "app/CommandIds.h"
 #include "app/HelpContexts.h"
 #include "app/TVantrelMDIClient.h"
+#include "screens/TTuningScreen.h"
 #include "screens/TuningWindowCommands.h"
+#include "tuning/TuningFamily.h"
 
-#include <string>
+#include <memory>
+#include <string_view>
 
 namespace vantrel {
 
@@ -16,10 +19,11 @@ const char* const kCurrentQuestion = "Is Current Drawn of the Radio > 100mA?";
 const char* const kClearToProceed = "You are clear to proceed for PA Bias Tuning.\nPlease Set Supply Voltage to 7.5V";
 const char* const kQuestionCaption = "WARNING";
 
-// Where a PA bias screen would open in a frame with this caption.
-void screenNotBuilt(TVantrelMDIClient& client, const std::string& caption) {
-    client.interaction().message(caption + " is not available in this version of Vantrel yet.", "NOTE",
-                                 MessageIcon::Information);
+const TuningFamily& screenOf(std::string_view caption) { return *tuningFamilyOfCaption(caption); }
+
+void open(TVantrelMDIClient& client, std::string_view caption) {
+    const TuningFamily& family = screenOf(caption);
+    frameTuningScreen(client, makeTuningScreen(client, family), family);
 }
 
 bool suppliedAtSixVolts(Interaction& ui) {
@@ -27,26 +31,30 @@ bool suppliedAtSixVolts(Interaction& ui) {
            MessageAnswer::Ok;
 }
 
-// The current question and its two branches: the default screen with the help about it, or
-// the note that tuning may go on and the tuning screen.
-void afterCurrentQuestion(TVantrelMDIClient& client, const std::string& defaultCaption,
-                          const std::string& tuningCaption) {
+// The tuning screen is built (and the radio prepared) before the current question. Yes: the
+// radio draws too much, and the default screen opens instead, with the help about it; the
+// screen built first is never shown and is closed before the default one opens, so that its
+// closing cannot clear the default screen's kind. No: the tuning screen is shown.
+void afterCurrentQuestion(TVantrelMDIClient& client, std::string_view defaultCaption, std::string_view tuningCaption) {
+    const TuningFamily& tuning = screenOf(tuningCaption);
+    std::unique_ptr<TTuningScreen> screen(makeTuningScreen(client, tuning));
     Interaction& ui = client.interaction();
     if (ui.message(kCurrentQuestion, kQuestionCaption, MessageIcon::Information, MessageButtons::YesNo) ==
         MessageAnswer::Yes) {
-        screenNotBuilt(client, defaultCaption);
+        screen.reset();
+        open(client, defaultCaption);
         ui.openHelp(kPaBiasDefaultHelpContext);
         return;
     }
     ui.message(kClearToProceed, "NOTE", MessageIcon::Information);
-    screenNotBuilt(client, tuningCaption);
+    frameTuningScreen(client, screen.release(), tuning);
 }
 
 void highPower(TVantrelMDIClient& client) {
     if (windowStillOpen(client, paBias::kHighPowerKind)) return;
     // The second tuning procedure's radios go straight to the screen, without the supply checks.
     if (client.storage().tuningProcedureVersion() == 2) {
-        screenNotBuilt(client, "PA Bias Voltage High Power");
+        open(client, "PA Bias Voltage High Power");
         return;
     }
     if (!suppliedAtSixVolts(client.interaction())) return;
@@ -61,7 +69,7 @@ void lowPower(TVantrelMDIClient& client) {
 
 void rxMode(TVantrelMDIClient& client) {
     if (windowStillOpen(client, paBias::kRxModeKind)) return;
-    screenNotBuilt(client, "PA Bias Voltage Rx Mode");
+    open(client, "PA Bias Voltage Rx Mode");
 }
 
 }  // namespace

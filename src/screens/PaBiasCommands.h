@@ -5,8 +5,7 @@ namespace vantrel {
 class TVantrelMDIClient;
 
 // The PA bias commands: high power, low power and Rx mode, with the supply questions asked before
-// the high and low power screens. The screens themselves are not built yet: where a command
-// would open one it says so.
+// the high and low power screens.
 void installPaBiasCommands(TVantrelMDIClient& client);
 
 namespace paBias {

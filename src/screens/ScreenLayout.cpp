@@ -24,10 +24,44 @@ ScreenLayout lowButtons(int boxWidth) {
     return layout;
 }
 
+// The seven-row screens: buttons under the rows, the status field below them.
+ScreenLayout perPointLayout(int width) {
+    ScreenLayout layout;
+    layout.window = {width, 350};
+    layout.buttonsY = 240;
+    layout.statusId = 8000;
+    layout.status = {20, 280, 600, 30};
+    return layout;
+}
+
+ScreenLayout ownControls(QSize window) {
+    ScreenLayout layout;
+    layout.window = window;
+    layout.standardControls = false;
+    return layout;
+}
+
 }  // namespace
 
 ScreenLayout screenLayout(int kind) {
     switch (kind) {
+    // Per-point transmit, automatic tuning and PA bias screens.
+    case 2:
+    case 3:
+    case 5:
+    case 8:
+        return perPointLayout(700);
+    case 16:
+    case 17:
+    case 18:
+        return perPointLayout(750);
+    case 34:
+        return ownControls({400, 350});
+    case 11:
+    case 12:
+    case 36:
+    case 37:
+        return ownControls({450, 450});
     case 6:
         return vcoLayout({700, 300}, {10, 200, 600, 30});
     case 7:

@@ -16,6 +16,8 @@ struct ScreenLayout {
     int boxWidth = 60;
     int workingLabelX = 560;
     QRect rangeNote{10, 250, 300, 20};
+    // False for a screen that lays out every control itself (PA voltage limit, PA bias).
+    bool standardControls = true;
 };
 
 // The layout of the screen of a kind; screens without an entry of their own use the

@@ -64,12 +64,14 @@ TTuningScreen::TTuningScreen(QWidget* parent, std::unique_ptr<TuningSession> ses
                                     static_cast<qsizetype>(session_->family().className.size())));
     setFixedSize(layout.window);
     setFont(screenFont());
-    const int count = static_cast<int>(session_->rows().size());
-    label(QStringLiteral("Frequency Point(MHz)"), {20, 10, 140, 20});
-    label(QStringLiteral("Default Softpot"), {190, 10, 290, 20});
-    label(QStringLiteral("Working Softpot"), {layout.workingLabelX, 10, 100, 20});
-    for (int i = 0; i < count; ++i) buildRow(i, count, layout, ui);
-    buildButtons(layout, count);
+    const int count = layout.standardControls ? static_cast<int>(session_->rows().size()) : 0;
+    if (layout.standardControls) {
+        label(QStringLiteral("Frequency Point(MHz)"), {20, 10, 140, 20});
+        label(QStringLiteral("Default Softpot"), {190, 10, 290, 20});
+        label(QStringLiteral("Working Softpot"), {layout.workingLabelX, 10, 100, 20});
+        for (int i = 0; i < count; ++i) buildRow(i, count, layout, ui);
+        buildButtons(layout, count);
+    }
 
     session_->open();
     for (int i = 0; i < count; ++i) connectRow(i);
@@ -95,6 +97,13 @@ QLineEdit* TTuningScreen::displayField(int id, const QRect& geometry) {
     field->setEnabled(false);
     field->setProperty("controlId", id);
     return field;
+}
+
+QPushButton* TTuningScreen::button(const QString& text, int id, const QRect& geometry) {
+    auto* b = new QPushButton(text, this);
+    b->setGeometry(geometry);
+    b->setProperty("controlId", id);
+    return b;
 }
 
 void TTuningScreen::buildRow(int index, int count, const ScreenLayout& layout, MessageInteraction& ui) {
@@ -123,18 +132,14 @@ void TTuningScreen::buildRow(int index, int count, const ScreenLayout& layout, M
 void TTuningScreen::buildButtons(const ScreenLayout& layout, int rowCount) {
     int x = 20;
     if (session_->transmits()) {
-        auto* ptt = new QPushButton(QStringLiteral("PTT Toggle"), this);
-        ptt->setGeometry(x, layout.buttonsY, 100, 30);
-        ptt->setProperty("controlId", control::kPttToggle);
+        auto* ptt = button(QStringLiteral("PTT Toggle"), control::kPttToggle, {x, layout.buttonsY, 100, 30});
         connect(ptt, &QPushButton::clicked, this, [this] {
             session_->toggleKey();
             refresh();
         });
         x = 130;
     }
-    auto* program = new QPushButton(QStringLiteral("Program"), this);
-    program->setGeometry(x, layout.buttonsY, 100, 30);
-    program->setProperty("controlId", control::kProgram);
+    auto* program = button(QStringLiteral("Program"), control::kProgram, {x, layout.buttonsY, 100, 30});
     connect(program, &QPushButton::clicked, this, [this] {
         session_->program(boxTexts());
         refresh();
@@ -175,7 +180,7 @@ void TTuningScreen::refresh() {
     for (std::size_t i = 0; i < rows_.size() && i < rows.size(); ++i) {
         rows_[i].defaultValue->setText(QString::fromStdString(rows[i].defaultText));
     }
-    status_->setText(QString::fromStdString(session_->statusText()));
+    if (status_ != nullptr) status_->setText(QString::fromStdString(session_->statusText()));
 }
 
 void TTuningScreen::showDisplay() {

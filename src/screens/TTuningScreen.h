@@ -48,12 +48,14 @@ protected:
     // Shows the session's state; after a display setup also the stored values in the controls.
     // A derived view calls it after its own events and extends it for its own controls.
     virtual void refresh();
+    QLabel* label(const QString& text, const QRect& geometry);
+    // A display-only field, created disabled.
+    QLineEdit* displayField(int id, const QRect& geometry);
+    QPushButton* button(const QString& text, int id, const QRect& geometry);
 
 private:
     void buildRow(int index, int count, const ScreenLayout& layout, MessageInteraction& ui);
     void buildButtons(const ScreenLayout& layout, int rowCount);
-    QLabel* label(const QString& text, const QRect& geometry);
-    QLineEdit* displayField(int id, const QRect& geometry);
     void connectRow(int index);
     void showDisplay();
     std::vector<std::string> boxTexts() const;

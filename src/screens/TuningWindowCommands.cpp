@@ -31,7 +31,14 @@ bool windowStillOpen(TVantrelMDIClient& client, int ownKind) {
 
 void openTuningScreen(TVantrelMDIClient& client, const TuningFamily& family) {
     if (windowStillOpen(client, family.kind)) return;
-    TTuningScreen* screen = makeTuningView(family, family.session(family, contextOf(client)), client.interaction());
+    frameTuningScreen(client, makeTuningScreen(client, family), family);
+}
+
+TTuningScreen* makeTuningScreen(TVantrelMDIClient& client, const TuningFamily& family) {
+    return makeTuningView(family, family.session(family, contextOf(client)), client.interaction());
+}
+
+void frameTuningScreen(TVantrelMDIClient& client, TTuningScreen* screen, const TuningFamily& family) {
     auto* frame = new TVantrelMDIChild(
         screen, QString::fromUtf8(family.caption.data(), static_cast<qsizetype>(family.caption.size())),
         family.applicationIcon);

@@ -209,18 +209,22 @@ TEST_F(TuningScreensTest, PaBiasHighPowerAsksAboutTheSupplyFirst) {
     ui.clear();
     ui.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
     choose(kPaBiasHighPower);
-    ASSERT_EQ(ui.messages().size(), 3u);
+    ASSERT_EQ(ui.messages().size(), 2u);
     EXPECT_EQ(ui.messages()[1], current);
-    EXPECT_EQ(ui.messages()[2].text, "PA Bias Default (High Power) is not available in this version of Vantrel yet.");
+    EXPECT_EQ(frameOfScreen()->windowTitle().toStdString(), "PA Bias Default (High Power)");
+    EXPECT_EQ(app->openScreenKind(), 36);
     EXPECT_EQ(ui.helpRequests(), std::vector<std::optional<int>>{40017});
+    client().closeAllSubWindows();
+    settle();
 
     ui.clear();
     ui.answers = {MessageAnswer::Ok, MessageAnswer::No};
     choose(kPaBiasLowPower);
-    ASSERT_EQ(ui.messages().size(), 4u);
+    ASSERT_EQ(ui.messages().size(), 3u);
     EXPECT_EQ(ui.messages()[2],
               note("You are clear to proceed for PA Bias Tuning.\nPlease Set Supply Voltage to 7.5V", "NOTE"));
-    EXPECT_EQ(ui.messages()[3].text, "PA Bias Voltage Low Power is not available in this version of Vantrel yet.");
+    EXPECT_EQ(frameOfScreen()->windowTitle().toStdString(), "PA Bias Voltage Low Power");
+    EXPECT_EQ(app->openScreenKind(), 12);
 }
 
 TEST_F(TuningScreensTest, PaBiasCommandsKeepTheOneWindowRule) {
