@@ -27,7 +27,7 @@ private:
 constexpr CommitTexts kVcoTexts{"", "Program softpots aborted for VCO Attn.!! Illegal softpot value",
                                 "Please enter a valid VCO Attn. softpot value!!", "NOTE"};
 
-constexpr CommitTexts withPrompt(CommitTexts texts, std::string_view prompt) {
+constexpr CommitTexts withPrompt(CommitTexts texts, std::string_view prompt) noexcept {
     texts.prompt = prompt;
     return texts;
 }
