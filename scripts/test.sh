@@ -10,8 +10,10 @@ cd "$(dirname "$0")/.."
 build=build
 options=(-DVANTREL_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
+  # GCC 12 reports false uninitialised-use warnings inside the standard library's regex once the
+  # sanitizers instrument it; the normal build keeps warnings as errors for our own code.
   build=build-sanitize
-  options+=(-DVANTREL_SANITIZE=ON -DVANTREL_BENCH=OFF)
+  options=(-DVANTREL_WERROR=OFF -DVANTREL_SANITIZE=ON -DVANTREL_BENCH=OFF)
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
