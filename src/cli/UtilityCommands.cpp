@@ -249,7 +249,7 @@ int dispatch(const UtilityOptions& o, std::ostream& out, std::ostream& err) {
     } catch (const PortInUseError&) {
         err << "ERROR: " << messages::kUtilityPortInUse.text << '\n';
     } catch (const std::exception&) {
-        err << "ERROR: " << messages::kCommunicationError.text << '\n';
+        err << "ERROR: " << messages::kUtilityCommunicationError.text << '\n';
     }
     return kRefused;
 }

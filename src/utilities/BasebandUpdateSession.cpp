@@ -94,7 +94,7 @@ void BasebandUpdateSession::open() {
     try {
         sum_ = block_.readCodeplugSum();
     } catch (const std::exception&) {
-        messages::tell(ui_, messages::kCommunicationError);
+        messages::tell(ui_, messages::kUtilityCommunicationError);
     }
 }
 
@@ -112,7 +112,7 @@ bool BasebandUpdateSession::openFromRegisters() {
                 if (messages::tell(ui_, messages::kBboSerialMismatch) == MessageAnswer::Ok && readRadio_) readRadio_();
             }
         } catch (const std::exception&) {
-            messages::tell(ui_, messages::kCommunicationError);
+            messages::tell(ui_, messages::kUtilityCommunicationError);
             return false;
         }
     }
@@ -212,10 +212,10 @@ void BasebandUpdateSession::update() {
             defaults_ = current_;
             messages::tell(ui_, messages::kBboCodeplugUpdated);
         } else {
-            messages::tell(ui_, messages::kCommunicationError);
+            messages::tell(ui_, messages::kUtilityCommunicationError);
         }
     } catch (const std::exception&) {
-        messages::tell(ui_, messages::kCommunicationError);
+        messages::tell(ui_, messages::kUtilityCommunicationError);
     }
 }
 

@@ -35,7 +35,7 @@ SerialProgramSession::SerialProgramSession(radioStorage& storage, radioOperation
     } catch (const RadioChangedError&) {
         throw;
     } catch (const std::exception&) {
-        messages::tell(ui_, messages::kCommunicationError);
+        messages::tell(ui_, messages::kUtilityCommunicationError);
     }
     openScreenKind_ = kKind;
 }
@@ -72,7 +72,7 @@ void SerialProgramSession::update(const std::string& text) {
         conn->writeSerialNumber(text);
         messages::tell(ui_, messages::kSerialProgrammed);
     } catch (const std::exception&) {
-        messages::tell(ui_, messages::kCommunicationError);
+        messages::tell(ui_, messages::kUtilityCommunicationError);
     }
 }
 
@@ -84,7 +84,7 @@ void SerialProgramSession::quickUpdate(const std::string& text) {
         conn->writeSerialNumber(text);
         messages::tell(ui_, messages::kSerialProgrammed);
     } catch (const std::exception&) {
-        messages::tell(ui_, messages::kCommunicationError);
+        messages::tell(ui_, messages::kUtilityCommunicationError);
     }
 }
 

@@ -21,7 +21,7 @@ constexpr auto kInfo = MessageIcon::Information;
 constexpr auto kWarn = MessageIcon::Exclamation;
 
 inline constexpr Notice kUtilityPortInUse{"COM Port is currently in use by another application", " WARNING", kInfo};
-inline constexpr Notice kCommunicationError{"Radio Communication Error!!", "ERROR", kWarn};
+inline constexpr Notice kUtilityCommunicationError{"Radio Communication Error!!", "ERROR", kWarn};
 
 // Serial number programming.
 inline constexpr const char* kRadioChangedAtOpening = "Radio has been changed!! Read in new radio?";
