@@ -146,6 +146,8 @@ constexpr std::array<std::pair<std::string_view, BankKey>, 4> kBankKeys{{{"none"
                                                                          {"function", BankKey::Function},
                                                                          {"level", BankKey::Level},
                                                                          {"spacing", BankKey::Spacing}}};
+constexpr std::array<std::pair<std::string_view, CommitRule>, 3> kCommitRules{
+    {{"value", CommitRule::Value}, {"keepsLive", CommitRule::KeepsLive}, {"measuresSlot", CommitRule::MeasuresSlot}}};
 
 std::uint32_t largestOfWidth(std::uint32_t width) { return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1; }
 
@@ -214,7 +216,7 @@ void readBanks(const Node& node, const SoftpotProfile& softpot, std::map<int, st
 
 SoftpotProfile readSoftpot(const Node& node) {
     node.expectObject({"number", "name", "width", "side", "bankBy", "values", "banks", "allPointsRead",
-                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit"});
+                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit", "commit"});
     SoftpotProfile softpot;
     softpot.number = node.at("number").byte();
     if (node.has("name")) softpot.name = node.child("name").text();
@@ -244,6 +246,10 @@ SoftpotProfile readSoftpot(const Node& node) {
     }
     if (node.has("autoTuneKeyed")) softpot.autoTuneKeyed = node.child("autoTuneKeyed").boolean();
     if (node.has("commitLimit")) softpot.commitLimit = node.child("commitLimit").byte();
+    if (node.has("commit")) softpot.commit = named(node.child("commit"), kCommitRules);
+    if (softpot.commit == CommitRule::MeasuresSlot && softpot.autoTune.empty()) {
+        node.fail("a softpot that measures its slots needs 'autoTune'");
+    }
     return softpot;
 }
 

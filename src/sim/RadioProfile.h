@@ -50,6 +50,15 @@ enum class PointSide { None, Transmit, Receive };
 // carrier squelch one (function byte).
 enum class BankKey { None, Function, Level, Spacing };
 
+// What a commit (mode 1) of the softpot keeps.
+enum class CommitRule {
+    Value,         // the value written
+    KeepsLive,     // the value the radio uses now, whatever was written (the battery threshold
+                   // keeps what it measured)
+    MeasuresSlot,  // the written value names a slot; the radio measures that slot's value itself
+                   // (its auto-tune value) and keeps it (the RSSI thresholds)
+};
+
 struct SoftpotProfile {
     // The bank used when the test mode names no bank of its own (or no test mode is set).
     static constexpr int kDefaultBank = -1;
@@ -74,6 +83,7 @@ struct SoftpotProfile {
     // A commit (mode 1) above the stored value of this softpot at the same slot is refused as
     // unsupported: the limit a radio with softpot 28 keeps for its transmit power.
     std::optional<std::uint8_t> commitLimit;
+    CommitRule commit = CommitRule::Value;
 };
 
 struct MemoryPatch {

@@ -114,15 +114,33 @@ void SoftpotStore::write(std::uint8_t number, std::uint8_t mode, std::span<const
     const int bank = bankFor(softpot, state);
     const std::size_t slot = slotFor(softpot, state);
     const std::uint32_t v = readBigEndian(value.data(), static_cast<std::uint32_t>(value.size()));
-    if (mode == kCommitMode && softpot.profile.commitLimit) {
+    if (mode != kCommitMode) {
+        softpot.live[bank].at(slot) = v;
+        return;
+    }
+    if (softpot.profile.commitLimit) {
         const Softpot& limit = find(*softpot.profile.commitLimit);
         const auto allowed = valueAt(limit.stored, slotFor(limit, state), bankFor(limit, state));
         if (allowed && v > *allowed) {
             throw RequestUnsupported("the value is above the limit the radio allows");
         }
     }
-    softpot.live[bank].at(slot) = v;
-    if (mode == kCommitMode) softpot.stored[bank].at(slot) = v;
+    switch (softpot.profile.commit) {
+        case CommitRule::Value:
+            softpot.live[bank].at(slot) = softpot.stored[bank].at(slot) = v;
+            break;
+        case CommitRule::KeepsLive:
+            softpot.stored[bank].at(slot) = softpot.live[bank].at(slot);
+            break;
+        case CommitRule::MeasuresSlot: {
+            auto& stored = softpot.stored[bank];
+            auto measured = valueAt(softpot.profile.autoTune, v, bank);
+            if (!measured) measured = valueAt(softpot.profile.autoTune, v, SoftpotProfile::kDefaultBank);
+            if (v >= stored.size() || !measured) throw RequestRefused("no such slot to measure");
+            softpot.live[bank].at(v) = stored[v] = *measured;
+            break;
+        }
+    }
 }
 
 void SoftpotStore::writeAllPoints(std::uint8_t number, std::span<const std::uint8_t> values, const RadioState& state) {
@@ -156,6 +174,10 @@ std::vector<std::uint8_t> SoftpotStore::autoTune(std::uint8_t number, const Radi
     const std::uint32_t found = tunedBank->second.at(slot);
     softpot.live[bank].at(slot) = found;
     return encode({found}, softpot.profile.width);
+}
+
+void SoftpotStore::setAutoTune(std::uint8_t number, std::vector<std::uint32_t> values) {
+    find(number).profile.autoTune[SoftpotProfile::kDefaultBank] = std::move(values);
 }
 
 void SoftpotStore::dropLiveValues() {

@@ -29,7 +29,8 @@ public:
     std::vector<std::uint8_t> read(std::uint8_t number, const RadioState& state) const;
     // Every slot of the current bank, one after the other in the softpot's width.
     std::vector<std::uint8_t> readAllPoints(std::uint8_t number, const RadioState& state) const;
-    // Mode 2 (live) or mode 1 (stored, and live at once) of one value of up to `width` bytes.
+    // Mode 2 (live) or mode 1 (stored by the softpot's commit rule) of one value of up to
+    // `width` bytes.
     void write(std::uint8_t number, std::uint8_t mode, std::span<const std::uint8_t> value, const RadioState& state);
     // Mode 4: consecutive values of `width` bytes from the first slot on, all stored.
     void writeAllPoints(std::uint8_t number, std::span<const std::uint8_t> values, const RadioState& state);
@@ -39,6 +40,8 @@ public:
     // After a reset the radio runs on its stored values again.
     void dropLiveValues();
 
+    // For tests: what the radio will find when it tunes or measures the softpot itself.
+    void setAutoTune(std::uint8_t number, std::vector<std::uint32_t> values);
     // For tests: values by softpot, slot and bank (SoftpotProfile::kDefaultBank for the default).
     std::optional<std::uint32_t> stored(std::uint8_t number, std::size_t slot,
                                         int bank = SoftpotProfile::kDefaultBank) const;
