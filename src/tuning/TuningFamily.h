@@ -65,5 +65,9 @@ std::span<const TuningFamily> singleValueTransmitFamilies();
 std::span<const TuningFamily> perFrequencyTransmitFamilies();
 std::span<const TuningFamily> autoTuneFamilies();
 std::span<const TuningFamily> paBiasFamilies();
+// The mobile power tuning by K and M, the receive screens, the battery threshold and the DAC.
+std::span<const TuningFamily> kAndMPowerFamilies();
+std::span<const TuningFamily> receiveFamilies();
+std::span<const TuningFamily> batteryAndDacFamilies();
 
 }  // namespace vantrel

@@ -10,12 +10,11 @@ namespace {
 const std::vector<TuningFamily>& table() {
     static const std::vector<TuningFamily> families = [] {
         std::vector<TuningFamily> all;
-        for (const std::span<const TuningFamily> group : {
-                 singleValueTransmitFamilies(),
-                 perFrequencyTransmitFamilies(),
-                 autoTuneFamilies(),
-                 paBiasFamilies(),
-             }) {
+        const std::span<const TuningFamily> groups[] = {
+            singleValueTransmitFamilies(), perFrequencyTransmitFamilies(), autoTuneFamilies(), paBiasFamilies(),
+            kAndMPowerFamilies(),          receiveFamilies(),              batteryAndDacFamilies(),
+        };
+        for (const std::span<const TuningFamily> group : groups) {
             all.insert(all.end(), group.begin(), group.end());
         }
         return all;

@@ -90,7 +90,8 @@ void TuningSession::open() {
         return;
     }
     try {
-        if (serialConfirmed(*connection_)) releaseConnection();
+        serialConfirmed(*connection_);
+        releaseConnection();
         // A new radio may have been read in answer to the mismatch question.
         rows_ = layOutRows();
         EnhancedZIRK* conn = obtainConnection();
@@ -121,6 +122,7 @@ void TuningSession::setupDisplay() {
         r.frequencyText = r.inUse ? formatText("%f", r.frequencyMHz) : std::string(messages::kUnsupportedPoint);
     }
     statusText_ = transmits() ? messages::kDekeyedStatus : messages::kNoPointSelectedStatus;
+    completeDisplay();
     setupDone_ = true;
     ++displayGeneration_;
 }
@@ -162,11 +164,13 @@ void TuningSession::act(const std::function<void(EnhancedZIRK&)>& work) {
     try {
         work(*conn);
     } catch (const std::exception&) {
-        show(messages::kCommunicationError, MessageIcon::Exclamation);
+        reportFailure();
         holdConnection_ = false;
     }
     if (!holdConnection_) releaseConnection();
 }
+
+void TuningSession::reportFailure() { show(messages::kCommunicationError, MessageIcon::Exclamation); }
 
 bool TuningSession::serialConfirmed(EnhancedZIRK& conn) {
     if (context_.operations.serialMatches(context_.storage, conn)) return true;

@@ -77,7 +77,7 @@ public:
     void boxEntered(int row, std::uint32_t position);
     void toggleKey();
     // Program, with the text of each row's working value box.
-    void program(const std::vector<std::string>& boxTexts);
+    virtual void program(const std::vector<std::string>& boxTexts);
     // The screen goes: the kind is cleared and the radio dekeyed and reset.
     void close();
 
@@ -94,7 +94,7 @@ public:
     bool transmits() const { return family_.keying == Keying::PttToggle; }
     virtual std::string rangeNote() const;
     // The working value box text after a display setup.
-    std::string workingText(int row) const;
+    virtual std::string workingText(int row) const;
 
 protected:
     // The rows of the screen from the storage (stored values, channels, frequencies).
@@ -118,6 +118,13 @@ protected:
     // One row of the commit; false ends the commit.
     virtual bool commitRow(int row, std::string_view boxText, EnhancedZIRK& conn);
     virtual void closeRadio(EnhancedZIRK& conn);
+    // The end of a display setup: what a screen shows beside its rows.
+    virtual void completeDisplay() {}
+    // Another radio is on the line: the connection is released and the technician asked
+    // whether to read it.
+    virtual void handleMismatch();
+    // A request of a user action failed.
+    virtual void reportFailure();
 
     // Lays the rows out again. The base constructor can only use its own layOutRows, so a family
     // that overrides it calls this at the end of its constructor (before a view counts the rows).
@@ -152,8 +159,6 @@ protected:
     // Checks the serial number; on a mismatch asks the question (the connection is released
     // first) and returns false.
     bool serialConfirmed(EnhancedZIRK& conn);
-    // The question after a mismatch, the connection released first (see serialConfirmed).
-    void handleMismatch();
     void show(const messages::Message& message, MessageIcon icon) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
     // Runs one user action on a connection: a failure is reported and ends it; the connection
