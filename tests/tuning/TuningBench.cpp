@@ -33,6 +33,8 @@ std::string word(const sim::LoggedRequest& r) {
         case 0x20:
             if (p.size() >= 3 && p[1] == 2) return formatText("live %d=%u", p[0], bigEndian(p, 2));
             if (p.size() >= 3 && p[1] == 1) return formatText("commit %d=%u", p[0], bigEndian(p, 2));
+            if (p.size() == 3 && p[1] == 3) return formatText("read all %d", p[0]);
+            if (p.size() == 2 && p[1] == 0) return formatText("calibration %d", p[0]);
             break;
         case 0x19:
             if (p.size() == 1) return p[0] == 1 ? "key up" : "dekey";

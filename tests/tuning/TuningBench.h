@@ -39,8 +39,8 @@ public:
 };
 
 // The requests the radio received, one short word each: "serial", "test 0,2,2",
-// "channel 7395/7380", "channel 7380" (the one-value form), "auto tune 7", "live 11=300", "commit 11=511", "key up",
-// "dekey", "reset".
+// "channel 7395/7380", "channel 7380" (the one-value form), "auto tune 7", "live 11=300", "commit 11=511",
+// "read all 26", "calibration 26", "key up", "dekey", "reset".
 std::vector<std::string> describeRequests(const std::vector<sim::LoggedRequest>& log);
 
 // A read portable radio on the virtual line, and the context a screen's session works in.
