@@ -57,6 +57,10 @@ std::vector<FaultRule> FaultPlan::take(std::uint8_t opcode, const std::vector<st
     std::vector<FaultRule> hits;
     for (FaultRule& rule : rules_) {
         if (!rule.match.matches(opcode, payload)) continue;
+        if (rule.skip > 0) {
+            --rule.skip;
+            continue;
+        }
         hits.push_back(rule);
         if (rule.count != FaultRule::kForever) --rule.count;
     }

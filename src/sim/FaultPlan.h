@@ -47,6 +47,7 @@ struct FaultRule {
     FaultKind kind = FaultKind::Refuse;
     RequestMatch match;
     std::uint32_t count = 1;  // how many matching requests it hits; kForever never runs out
+    std::uint32_t skip = 0;   // matching requests let through before it starts to hit
     std::uint32_t delayMs = kLateDelayMs;
     std::uint32_t gapMs = kSlowGapMs;
     std::uint32_t cutBytes = 1;

@@ -216,7 +216,8 @@ void readBanks(const Node& node, const SoftpotProfile& softpot, std::map<int, st
 
 SoftpotProfile readSoftpot(const Node& node) {
     node.expectObject({"number", "name", "width", "side", "bankBy", "values", "banks", "allPointsRead",
-                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit", "commit"});
+                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit", "commit",
+                       "autoTuneWidth"});
     SoftpotProfile softpot;
     softpot.number = node.at("number").byte();
     if (node.has("name")) softpot.name = node.child("name").text();
@@ -246,6 +247,10 @@ SoftpotProfile readSoftpot(const Node& node) {
     }
     if (node.has("autoTuneKeyed")) softpot.autoTuneKeyed = node.child("autoTuneKeyed").boolean();
     if (node.has("commitLimit")) softpot.commitLimit = node.child("commitLimit").byte();
+    if (node.has("autoTuneWidth")) {
+        softpot.autoTuneWidth = node.child("autoTuneWidth").number(4);
+        if (*softpot.autoTuneWidth == 0) node.child("autoTuneWidth").fail("expected a width of 1 to 4 bytes");
+    }
     if (node.has("commit")) softpot.commit = named(node.child("commit"), kCommitRules);
     if (softpot.commit == CommitRule::MeasuresSlot && softpot.autoTune.empty()) {
         node.fail("a softpot that measures its slots needs 'autoTune'");

@@ -83,6 +83,9 @@ struct SoftpotProfile {
     // A commit (mode 1) above the stored value of this softpot at the same slot is refused as
     // unsupported: the limit a radio with softpot 28 keeps for its transmit power.
     std::optional<std::uint8_t> commitLimit;
+    // Bytes of the auto-tune answer when they differ from `width` (the battery threshold is
+    // written in two bytes but measured into one).
+    std::optional<std::uint32_t> autoTuneWidth;
     CommitRule commit = CommitRule::Value;
 };
 

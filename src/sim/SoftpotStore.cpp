@@ -165,7 +165,10 @@ std::vector<std::uint8_t> SoftpotStore::autoTune(std::uint8_t number, const Radi
     const auto& tuned = softpot.profile.autoTune;
     if (tuned.empty()) throw RequestUnsupported("the radio cannot tune this softpot itself");
     const int bank = bankFor(softpot, state);
-    if (!channelChosen || (softpot.profile.autoTuneKeyed && !state.keyed)) return encode({0}, softpot.profile.width);
+    const std::uint32_t answerWidth = softpot.profile.autoTuneWidth.value_or(softpot.profile.width);
+    // A softpot of the frequency points finds nothing before a channel is chosen.
+    const bool noChannel = !channelChosen && softpot.profile.side != PointSide::None;
+    if (noChannel || (softpot.profile.autoTuneKeyed && !state.keyed)) return encode({0}, answerWidth);
     const auto tunedBank = tuned.contains(bank) ? tuned.find(bank) : tuned.find(SoftpotProfile::kDefaultBank);
     if (tunedBank == tuned.end() || tunedBank->second.empty()) {
         throw RequestUnsupported("the radio cannot tune this softpot itself in this test mode");
@@ -173,7 +176,7 @@ std::vector<std::uint8_t> SoftpotStore::autoTune(std::uint8_t number, const Radi
     const std::size_t slot = slotFor(softpot, state);
     const std::uint32_t found = tunedBank->second.at(slot);
     softpot.live[bank].at(slot) = found;
-    return encode({found}, softpot.profile.width);
+    return encode({found}, answerWidth);
 }
 
 void SoftpotStore::setAutoTune(std::uint8_t number, std::vector<std::uint32_t> values) {

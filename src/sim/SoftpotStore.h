@@ -34,8 +34,8 @@ public:
     void write(std::uint8_t number, std::uint8_t mode, std::span<const std::uint8_t> value, const RadioState& state);
     // Mode 4: consecutive values of `width` bytes from the first slot on, all stored.
     void writeAllPoints(std::uint8_t number, std::span<const std::uint8_t> values, const RadioState& state);
-    // The value the radio finds by itself, which it then uses live. Without a channel chosen
-    // since the last test mode there is nothing to tune at, and the radio reports 0.
+    // The value the radio finds by itself, which it then uses live. A per-frequency softpot
+    // needs a channel chosen since the last test mode; without one the radio reports 0.
     std::vector<std::uint8_t> autoTune(std::uint8_t number, const RadioState& state, bool channelChosen);
     // After a reset the radio runs on its stored values again.
     void dropLiveValues();
