@@ -1,5 +1,8 @@
 #include "screens/ScreenLayout.h"
 
+#include "screens/ReceiveWindows.h"
+#include "screens/TBatteryVoltageWindow.h"
+
 namespace vantrel {
 
 namespace {
@@ -37,7 +40,11 @@ ScreenLayout perPointLayout(int width) {
 ScreenLayout ownControls(QSize window) {
     ScreenLayout layout;
     layout.window = window;
-    layout.standardControls = false;
+    layout.pointHeading.clear();
+    layout.valueRows = false;
+    layout.buttons = false;
+    layout.statusField = false;
+    layout.rangeNoteShown = false;
     return layout;
 }
 
@@ -71,6 +78,11 @@ ScreenLayout screenLayout(int kind) {
         case 10:
         case 14:
             return lowButtons(55);
+        case 19:
+        case 38:
+            return ratedVolumeLayout();
+        case 35:
+            return dacLayout();
         default:
             return {};
     }

@@ -16,8 +16,14 @@ struct ScreenLayout {
     int boxWidth = 60;
     int workingLabelX = 560;
     QRect rangeNote{10, 250, 300, 20};
-    // False for a screen that lays out every control itself (PA voltage limit, PA bias).
-    bool standardControls = true;
+    QRect manyRowsRangeNote{10, 320, 350, 20};
+    // The parts a screen with controls of its own leaves to its view.
+    QString pointHeading = QStringLiteral("Frequency Point(MHz)");  // empty: no column headings
+    bool valueRows = true;
+    bool buttons = true;        // PTT Toggle (transmit screens) and Program
+    bool programButton = true;
+    bool statusField = true;
+    bool rangeNoteShown = true;
 };
 
 // The layout of the screen of a kind; screens without an entry of their own use the

@@ -64,14 +64,14 @@ TTuningScreen::TTuningScreen(QWidget* parent, std::unique_ptr<TuningSession> ses
                                     static_cast<qsizetype>(session_->family().className.size())));
     setFixedSize(layout.window);
     setFont(screenFont());
-    const int count = layout.standardControls ? static_cast<int>(session_->rows().size()) : 0;
-    if (layout.standardControls) {
-        label(QStringLiteral("Frequency Point(MHz)"), {20, 10, 140, 20});
+    const int count = layout.valueRows ? static_cast<int>(session_->rows().size()) : 0;
+    if (!layout.pointHeading.isEmpty()) {
+        label(layout.pointHeading, {20, 10, 140, 20});
         label(QStringLiteral("Default Softpot"), {190, 10, 290, 20});
         label(QStringLiteral("Working Softpot"), {layout.workingLabelX, 10, 100, 20});
-        for (int i = 0; i < count; ++i) buildRow(i, count, layout, ui);
-        buildButtons(layout, count);
     }
+    for (int i = 0; i < count; ++i) buildRow(i, count, layout, ui);
+    buildButtons(layout, count);
 
     session_->open();
     for (int i = 0; i < count; ++i) connectRow(i);
@@ -131,6 +131,15 @@ void TTuningScreen::buildRow(int index, int count, const ScreenLayout& layout, M
 }
 
 void TTuningScreen::buildButtons(const ScreenLayout& layout, int rowCount) {
+    if (layout.statusField) {
+        status_ = displayField(layout.statusId, layout.status);
+        status_->setText(layout.statusCreatedWith);
+    }
+    if (layout.rangeNoteShown) {
+        const QRect note = rowCount > 1 ? layout.manyRowsRangeNote : layout.rangeNote;
+        rangeNote_ = label(QString::fromStdString(session_->rangeNote()), note);
+    }
+    if (!layout.buttons) return;
     int x = 20;
     if (session_->transmits()) {
         auto* ptt = button(QStringLiteral("PTT Toggle"), control::kPttToggle, {x, layout.buttonsY, 100, 30});
@@ -140,15 +149,12 @@ void TTuningScreen::buildButtons(const ScreenLayout& layout, int rowCount) {
         });
         x = 130;
     }
+    if (!layout.programButton) return;
     auto* program = button(QStringLiteral("Program"), control::kProgram, {x, layout.buttonsY, 100, 30});
     connect(program, &QPushButton::clicked, this, [this] {
         session_->program(boxTexts());
         refresh();
     });
-    status_ = displayField(layout.statusId, layout.status);
-    status_->setText(layout.statusCreatedWith);
-    const QRect note = rowCount > 1 ? QRect(10, 320, 350, 20) : layout.rangeNote;
-    rangeNote_ = label(QString::fromStdString(session_->rangeNote()), note);
 }
 
 void TTuningScreen::connectRow(int index) {

@@ -48,6 +48,7 @@ protected:
     // Shows the session's state; after a display setup also the stored values in the controls.
     // A derived view calls it after its own events and extends it for its own controls.
     virtual void refresh();
+    // Controls for the views that add their own.
     QLabel* label(const QString& text, const QRect& geometry);
     // A display-only field, created disabled.
     QLineEdit* displayField(int id, const QRect& geometry);

@@ -1,9 +1,12 @@
 #include "screens/TuningViews.h"
 
+#include "screens/ReceiveWindows.h"
 #include "screens/ScreenLayout.h"
 #include "screens/TAutoSquelchScreen.h"
 #include "screens/TPABiasScreen.h"
 #include "screens/TPAVoltageLimitScreen.h"
+#include "screens/TBatteryVoltageWindow.h"
+#include "screens/TMobilePowerTuneHI.h"
 #include "screens/TTuningScreen.h"
 #include "tuning/AutoTuneSession.h"
 #include "tuning/PaBiasSession.h"
@@ -22,7 +25,18 @@ TTuningScreen* makeTuningView(const TuningFamily& family, std::unique_ptr<Tuning
         return new TPAVoltageLimitScreen(std::move(session), layout, ui);
     }
     if (dynamic_cast<PaBiasSession*>(s) != nullptr) return new TPABiasScreen(std::move(session), layout, ui);
-    return new TTuningScreen(nullptr, std::move(session), layout, ui);
+    switch (family.kind) {
+        case 4:
+            return new TMobilePowerTuneHI(std::move(session), ui);
+        case 15:
+            return new TFrontEndFilterWindow(std::move(session), ui);
+        case 20:
+            return new TRSSIWindow(std::move(session), ui);
+        case 32:
+            return new TBatteryVoltageWindow(std::move(session), ui);
+        default:
+            return new TTuningScreen(nullptr, std::move(session), layout, ui);
+    }
 }
 
 }  // namespace vantrel

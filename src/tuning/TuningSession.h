@@ -63,6 +63,8 @@ public:
     TuningSession(const TuningSession&) = delete;
     TuningSession& operator=(const TuningSession&) = delete;
 
+    // Lays the rows out from the storage again, by the family's own rules.
+    void layOutAgain() { rows_ = layOutRows(); }
     // Writes the screen's kind and prepares the radio; on any failure the kind is back at 0
     // and the screen is to be closed at once.
     void open();
@@ -193,7 +195,11 @@ private:
 // The maker a family row names for its session class.
 template <typename Session>
 std::unique_ptr<TuningSession> makeSession(const TuningFamily& family, const TuningContext& context) {
-    return std::make_unique<Session>(family, context);
+    auto session = std::make_unique<Session>(family, context);
+    // The base constructor could only lay out the rows of the single-value pattern; a view
+    // builds its controls from the family's own rows before the opening exchange.
+    session->layOutAgain();
+    return session;
 }
 
 // The session of the screen a kind names; nullptr when there is none.
