@@ -9,35 +9,23 @@ namespace vantrel {
 
 namespace {
 
-class BatteryTuning : public TuningData {
+class BatteryTuning : public DataClassTuning<txBatteryData> {
 public:
     void prepare(const radioStorage&, EnhancedZIRK& conn) override { data_.setupTestMode(conn); }
-    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
     void commit(std::uint32_t value, EnhancedZIRK& conn) override { data_.commit(value, conn); }
-    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
-        data_.selectPoint(transmit, receive, conn);
-    }
-
-private:
-    txBatteryData data_;
 };
 
 // The DAC values are set at high power.
-class DacTuning : public TuningData {
+class DacTuning : public DataClassTuning<txTransmitDACData> {
 public:
     void prepare(const radioStorage& storage, EnhancedZIRK& conn) override {
         data_.updateSpacingCode(storage);
         data_.setupTestMode(kHighPowerLevel, conn, true, false);
     }
-    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
     void commit(std::uint32_t value, EnhancedZIRK& conn) override { data_.commitWrite(value, conn); }
-    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
-        data_.selectPoint(transmit, receive, conn);
-    }
 
 private:
     static constexpr int kHighPowerLevel = 1;
-    txTransmitDACData data_;
 };
 
 std::unique_ptr<TuningData> batteryData() { return std::make_unique<BatteryTuning>(); }

@@ -24,20 +24,13 @@ constexpr int kLowPowerLevel = 2;
 int kEntry(int point) { return 2 * (point - 1); }
 int mEntry(int point) { return 2 * (point - 1) + 1; }
 
-class KMPowerTuning : public TuningData {
+class KMPowerTuning : public DataClassTuning<txTransmitPowData> {
 public:
     void prepare(const radioStorage& storage, EnhancedZIRK& conn) override {
         data_.updateSpacingCode(storage);
         data_.setupTestMode(kLowPowerLevel, conn, true, false);
     }
-    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
     void commit(std::uint32_t value, EnhancedZIRK& conn) override { data_.commitKandM(value, conn); }
-    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
-        data_.selectPoint(transmit, receive, conn);
-    }
-
-private:
-    txTransmitPowData data_;
 };
 
 std::unique_ptr<TuningData> kAndMPowerData() { return std::make_unique<KMPowerTuning>(); }

@@ -11,18 +11,11 @@ namespace vantrel {
 
 namespace {
 
-// The requests the receive data classes make alike.
+// The receive classes all commit their primary softpot in its width.
 template <typename Data>
-class ReceiveTuning : public TuningData {
+class ReceiveTuning : public DataClassTuning<Data> {
 public:
-    void liveWrite(std::uint32_t value, EnhancedZIRK& conn) override { data_.liveWrite(value, conn); }
-    void commit(std::uint32_t value, EnhancedZIRK& conn) override { data_.commitWrite(value, conn); }
-    void selectPoint(std::uint16_t transmit, std::uint16_t receive, EnhancedZIRK& conn) override {
-        data_.selectPoint(transmit, receive, conn);
-    }
-
-protected:
-    Data data_;
+    void commit(std::uint32_t value, EnhancedZIRK& conn) override { this->data_.commitWrite(value, conn); }
 };
 
 // Which 0: the carrier squelch environment; 1: Sollen.
@@ -30,8 +23,8 @@ template <int Which>
 class RatedVolumeTuning : public ReceiveTuning<rxRatedVolumeData> {
 public:
     void prepare(const radioStorage& storage, EnhancedZIRK& conn) override {
-        data_.updateSpacingCode(storage);
-        data_.setupTestMode(conn, Which);
+        this->data_.updateSpacingCode(storage);
+        this->data_.setupTestMode(conn, Which);
     }
 };
 

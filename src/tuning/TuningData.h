@@ -24,7 +24,8 @@ public:
 
 using TuningDataMaker = std::unique_ptr<TuningData> (*)();
 
-// The requests every data class makes the same way.
+// The requests every data class makes the same way; a family's wrapper adds its test mode and
+// its commit.
 template <typename Data>
 class DataClassTuning : public TuningData {
 public:
