@@ -75,8 +75,8 @@ TRSSIWindow::TRSSIWindow(std::unique_ptr<TuningSession> session, MessageInteract
         label(QStringLiteral("Softpot %1: ").arg(n), {150, y, 60, 20});
         row.softpot = displayField(kFirstSoftpotField + n - 1, {220, y, 50, 20});
         rows_.push_back(row);
-        connect(button(QStringLiteral("Update"), kFirstUpdateButton + n - 1, {310, y, 100, 30}),
-                &QPushButton::clicked, this, [this, n] {
+        connect(button(QStringLiteral("Update"), kFirstUpdateButton + n - 1, {310, y, 100, 30}), &QPushButton::clicked,
+                this, [this, n] {
                     dynamic_cast<RssiSession&>(this->session()).update(n);
                     refresh();
                 });

@@ -20,7 +20,7 @@ struct ScreenLayout {
     // The parts a screen with controls of its own leaves to its view.
     QString pointHeading = QStringLiteral("Frequency Point(MHz)");  // empty: no column headings
     bool valueRows = true;
-    bool buttons = true;        // PTT Toggle (transmit screens) and Program
+    bool buttons = true;  // PTT Toggle (transmit screens) and Program
     bool programButton = true;
     bool statusField = true;
     bool rangeNoteShown = true;

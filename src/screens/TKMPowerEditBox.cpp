@@ -12,8 +12,9 @@ TKMPowerEditBox::TKMPowerEditBox(QWidget* parent, int id, const QRect& geometry,
     setMaxLength(kTextLimit);
     setProperty("controlId", id);
     if (digitsOnly) setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
-    connect(this, &QLineEdit::textEdited, this,
-            [this](const QString& edited) { setMaxLength(std::max<int>(kTextLimit, static_cast<int>(edited.size()))); });
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
+        setMaxLength(std::max<int>(kTextLimit, static_cast<int>(edited.size())));
+    });
 }
 
 void TKMPowerEditBox::showText(const QString& text) {

@@ -49,8 +49,8 @@ TMobilePowerTuneHI::TMobilePowerTuneHI(std::unique_ptr<TuningSession> session, M
             boxes_[KMPowerTuneSession::boxIndex({n, column})] = box;
         }
     }
-    connect(button(QStringLiteral("PTT Toggle"), control::kPttToggle, {20, 250, 100, 30}), &QPushButton::clicked,
-            this, [this] {
+    connect(button(QStringLiteral("PTT Toggle"), control::kPttToggle, {20, 250, 100, 30}), &QPushButton::clicked, this,
+            [this] {
                 this->session().toggleKey();
                 refresh();
             });

@@ -216,8 +216,7 @@ void readBanks(const Node& node, const SoftpotProfile& softpot, std::map<int, st
 
 SoftpotProfile readSoftpot(const Node& node) {
     node.expectObject({"number", "name", "width", "side", "bankBy", "values", "banks", "allPointsRead",
-                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit", "commit",
-                       "autoTuneWidth"});
+                       "allPointsWrite", "autoTune", "autoTuneKeyed", "commitLimit", "commit", "autoTuneWidth"});
     SoftpotProfile softpot;
     softpot.number = node.at("number").byte();
     if (node.has("name")) softpot.name = node.child("name").text();

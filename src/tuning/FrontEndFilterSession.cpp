@@ -6,7 +6,6 @@
 #include "model/radioStorage.h"
 #include "model/radiomodel.h"
 #include "protocol/EnhancedZIRK.h"
-#include "tuning/PerPointRows.h"
 #include "tuning/TunerBoxRule.h"
 #include "tuning/TuningMessages.h"
 
@@ -32,7 +31,7 @@ std::string FrontEndFilterSession::rangeNote() const {
     return rssiDac_ ? "Note : Valid Softpot values will range from 255-0" : TuningSession::rangeNote();
 }
 
-std::vector<TuningRow> FrontEndFilterSession::layOutRows() { return perPointRows(storage(), true); }
+std::vector<TuningRow> FrontEndFilterSession::layOutRows() { return perPointRows(true); }
 
 void FrontEndFilterSession::prepareRadio(EnhancedZIRK& conn) {
     RF_Frequency plan;
@@ -73,7 +72,7 @@ void FrontEndFilterSession::commitRows(const std::vector<std::string>& boxTexts,
         values[at] = TunerBoxRule::convert(text);
         TuningRow& r = row(i);
         if (!r.inUse) continue;
-        if (!acceptedForCommit(text, values[at])) return;
+        if (!commitValueAccepted(text, values[at])) return;
         conn.selectChannel(r.receive);
         data().commit(values[at], conn);
         r.defaultText = formatText("%d", static_cast<int>(values[at]));

@@ -7,7 +7,6 @@
 #include "model/radiomodel.h"
 #include "model/txTransmitPowData.h"
 #include "operations/radioOperations.h"
-#include "tuning/PerPointRows.h"
 #include "tuning/PowerKeyUp.h"
 #include "tuning/TuningMessages.h"
 
@@ -46,7 +45,7 @@ std::size_t KMPowerTuneSession::boxIndex(PowerBox box) {
 
 const std::string& KMPowerTuneSession::powerText(PowerBox box) const { return powerTexts_.at(boxIndex(box)); }
 
-std::vector<TuningRow> KMPowerTuneSession::layOutRows() { return perPointRows(storage(), false); }
+std::vector<TuningRow> KMPowerTuneSession::layOutRows() { return perPointRows(false); }
 
 void KMPowerTuneSession::prepareRadio(EnhancedZIRK& conn) {
     data().prepare(storage(), conn);
@@ -62,8 +61,9 @@ void KMPowerTuneSession::completeDisplay() {
     dac1_ = s.value(identity::kKMRow, identity::kDac1Entry);
     dac2_ = s.value(identity::kKMRow, identity::kDac2Entry);
     RF_Frequency plan;
-    keyedFrequencyMHz_ = plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)),
-                                           plan.partnerValue(s, false, true, 1));
+    keyedFrequencyMHz_ =
+        plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)),
+                          plan.partnerValue(s, false, true, 1));
     for (const TuningRow& r : rows()) {
         const auto k = static_cast<std::uint32_t>(s.value(identity::kKMRow, kEntry(r.point)));
         const auto m = static_cast<std::uint32_t>(s.value(identity::kKMRow, mEntry(r.point)));
@@ -152,9 +152,22 @@ namespace {
 // kind, command, class, title, caption, icon, softpot, keying, receive point, data, session, texts,
 // capital mismatch, always in use, reports closing failure, shows unsent commit
 const std::array<TuningFamily, 1> kFamilies{{
-    {4, 11850, "TMobilePowerTuneHI", "Transmit Power Tuning (Mobile)", "Transmit Power Tuning (Mobile)", false,
-     SoftpotFamily::KandM, Keying::PttToggle, 0, &kAndMPowerData, &makeSession<KMPowerTuneSession>,
-     {kCommitQuestion, "", "", "NOTE"}, false, false, false, false},
+    {4,
+     11850,
+     "TMobilePowerTuneHI",
+     "Transmit Power Tuning (Mobile)",
+     "Transmit Power Tuning (Mobile)",
+     false,
+     SoftpotFamily::KandM,
+     Keying::PttToggle,
+     0,
+     &kAndMPowerData,
+     &makeSession<KMPowerTuneSession>,
+     {kCommitQuestion, "", "", "NOTE"},
+     false,
+     false,
+     false,
+     false},
 }};
 
 }  // namespace

@@ -35,8 +35,8 @@ std::vector<TuningRow> RatedVolumeSession::layOutRows() {
     r.transmit = r.point == 0 ? 0 : static_cast<std::uint16_t>(plan.partnerValue(s, false, true, r.point));
     // The controls follow the transmit plan; the commit follows the receive value.
     r.inUse = plan.firstTxPoint(s) != 0;
-    r.frequencyMHz = plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)),
-                                       r.receive);
+    r.frequencyMHz =
+        plan.frequencyMHz(static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)), r.receive);
     return {r};
 }
 
@@ -71,7 +71,7 @@ void RatedVolumeSession::commitRows(const std::vector<std::string>& boxTexts, En
 bool RatedVolumeSession::commitRow(int index, std::string_view boxText, EnhancedZIRK& conn) {
     const std::string_view text = boxText.substr(0, TunerBoxRule::kCommitReadLimit);
     const std::uint32_t value = TunerBoxRule::convert(text);
-    if (!acceptedForCommit(text, value)) return false;
+    if (!commitValueAccepted(text, value)) return false;
     if (row(index).receive == 0) return true;
     data().commit(value, conn);
     storeValue(index, value);

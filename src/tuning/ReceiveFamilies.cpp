@@ -50,11 +50,6 @@ public:
     }
 };
 
-template <typename Tuning>
-std::unique_ptr<TuningData> makeData() {
-    return std::make_unique<Tuning>();
-}
-
 constexpr CommitTexts kRatedVolumeTexts{"Commit new softpot value? Softpot Value Range(0-255)",
                                         "Program softpots aborted for Rated Volume!! Illegal softpot value",
                                         "Please enter a valid Rated Volume softpot value!!", "NOTE"};
@@ -63,18 +58,44 @@ constexpr CommitTexts kRatedVolumeTexts{"Commit new softpot value? Softpot Value
 // capital mismatch, always in use, reports closing failure, shows unsent commit
 const std::array<TuningFamily, 4> kFamilies{{
     {19, 11881, "TRatedVolumeWindow", "Rated Volume Tuning", "Rated Volume Tuning (Carrier Squelch environment)", true,
-     SoftpotFamily::RatedVolume, Keying::None, 0, &makeData<RatedVolumeTuning<0>>, &makeSession<RatedVolumeSession>,
-     kRatedVolumeTexts, true, false, false, false},
-    {38, 11882, "TRatedVolumeSollenWindow", "Rated Volume Tuning", "Rated Volume Tuning (Sollen environment)", true,
-     SoftpotFamily::RatedVolumeSollen, Keying::None, 0, &makeData<RatedVolumeTuning<1>>,
+     SoftpotFamily::RatedVolume, Keying::None, 0, &makeTuningData<RatedVolumeTuning<0>>,
      &makeSession<RatedVolumeSession>, kRatedVolumeTexts, true, false, false, false},
-    {15, 11900, "TFrontEndFilterWindow", "Front End Filter", "Front End Filter", true, SoftpotFamily::FrontEndFilter,
-     Keying::None, 0, &makeData<FrontEndFilterTuning>, &makeSession<FrontEndFilterSession>,
+    {38, 11882, "TRatedVolumeSollenWindow", "Rated Volume Tuning", "Rated Volume Tuning (Sollen environment)", true,
+     SoftpotFamily::RatedVolumeSollen, Keying::None, 0, &makeTuningData<RatedVolumeTuning<1>>,
+     &makeSession<RatedVolumeSession>, kRatedVolumeTexts, true, false, false, false},
+    {15,
+     11900,
+     "TFrontEndFilterWindow",
+     "Front End Filter",
+     "Front End Filter",
+     true,
+     SoftpotFamily::FrontEndFilter,
+     Keying::None,
+     0,
+     &makeTuningData<FrontEndFilterTuning>,
+     &makeSession<FrontEndFilterSession>,
      {"Commit new softpot values?", "Program softpots aborted for Front End Filter!! Illegal softpot value",
       "Please enter a valid Front End Filter softpot value!!", "NOTE"},
-     false, false, false, false},
-    {20, 11848, "TRSSIWindow", "RSSI Tuning", "RSSI Tuning", true, SoftpotFamily::RssiThresholds, Keying::None, 0,
-     &makeData<RssiTuning>, &makeSession<RssiSession>, {"", "", "", "NOTE"}, false, false, false, false},
+     false,
+     false,
+     false,
+     false},
+    {20,
+     11848,
+     "TRSSIWindow",
+     "RSSI Tuning",
+     "RSSI Tuning",
+     true,
+     SoftpotFamily::RssiThresholds,
+     Keying::None,
+     0,
+     &makeTuningData<RssiTuning>,
+     &makeSession<RssiSession>,
+     {"", "", "", "NOTE"},
+     false,
+     false,
+     false,
+     false},
 }};
 
 }  // namespace

@@ -55,7 +55,7 @@ private:
 class RssiSession : public TuningSession {
 public:
     struct Threshold {
-        std::string level;    // in -dBm
+        std::string level;  // in -dBm
         std::string softpot;
     };
 

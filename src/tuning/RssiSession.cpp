@@ -32,9 +32,9 @@ int rssiPoint(const radioStorage& s) {
 int thresholdCount(const radioStorage& s) {
     const radiomodel m;
     if (m.isMobileE4(s) || m.isPortableG2(s)) return 3;
-    const bool twoOnly = m.isPortableE(s) || m.isMobileE(s) || m.isMobileC(s) || m.isMobileD(s) ||
-                         m.isPortableC(s) || m.isPortableD(s) || m.isMobileA(s) || m.isPortableA(s) ||
-                         m.isMobileB(s) || m.isPortableB(s) || m.containsModelListD(s) || m.isPortableG(s);
+    const bool twoOnly = m.isPortableE(s) || m.isMobileE(s) || m.isMobileC(s) || m.isMobileD(s) || m.isPortableC(s) ||
+                         m.isPortableD(s) || m.isMobileA(s) || m.isPortableA(s) || m.isMobileB(s) || m.isPortableB(s) ||
+                         m.containsModelListD(s) || m.isPortableG(s);
     return twoOnly ? 2 : 3;
 }
 
@@ -44,7 +44,8 @@ std::vector<TuningRow> RssiSession::layOutRows() {
     const radioStorage& s = context().storage;
     TuningRow r;
     r.point = rssiPoint(s);
-    r.receive = r.point == 0 ? 0 : static_cast<std::uint16_t>(s.value(identity::kPlanRow, RF_Frequency::receiveEntry(r.point)));
+    r.receive =
+        r.point == 0 ? 0 : static_cast<std::uint16_t>(s.value(identity::kPlanRow, RF_Frequency::receiveEntry(r.point)));
     r.inUse = r.receive != 0;
     r.frequencyMHz = RF_Frequency().frequencyMHz(
         static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry)), r.receive);

@@ -11,8 +11,13 @@ const std::vector<TuningFamily>& table() {
     static const std::vector<TuningFamily> families = [] {
         std::vector<TuningFamily> all;
         const std::span<const TuningFamily> groups[] = {
-            singleValueTransmitFamilies(), perFrequencyTransmitFamilies(), autoTuneFamilies(), paBiasFamilies(),
-            kAndMPowerFamilies(),          receiveFamilies(),              batteryAndDacFamilies(),
+            singleValueTransmitFamilies(),
+            perFrequencyTransmitFamilies(),
+            autoTuneFamilies(),
+            paBiasFamilies(),
+            kAndMPowerFamilies(),
+            receiveFamilies(),
+            batteryAndDacFamilies(),
         };
         for (const std::span<const TuningFamily> group : groups) {
             all.insert(all.end(), group.begin(), group.end());

@@ -32,7 +32,9 @@ TuningSession::~TuningSession() = default;
 std::vector<TuningRow> TuningSession::layOutRows() {
     const radioStorage& s = context_.storage;
     const SoftpotFamilyRow& catalogue = family_.catalogue();
-    if (catalogue.points == PointRule::EachTx || catalogue.points == PointRule::EachRx) return perPointRows();
+    if (catalogue.points == PointRule::EachTx || catalogue.points == PointRule::EachRx) {
+        return perPointRows(catalogue.points == PointRule::EachRx);
+    }
     const bool receiveSide = tunedOnReceiveSide(catalogue.points);
     RF_Frequency plan;
     TuningRow row;
@@ -52,9 +54,8 @@ std::vector<TuningRow> TuningSession::layOutRows() {
 }
 
 // Seven rows, row n - 1 for point Fn, each in use when the family's own half of the point is.
-std::vector<TuningRow> TuningSession::perPointRows() const {
+std::vector<TuningRow> TuningSession::perPointRows(bool receiveSide) const {
     const radioStorage& s = context_.storage;
-    const bool receiveSide = family_.catalogue().points == PointRule::EachRx;
     const auto bandBase = static_cast<std::uint32_t>(s.value(identity::kPlanRow, identity::kBandBaseEntry));
     RF_Frequency plan;
     std::vector<TuningRow> rows(kPointCount);

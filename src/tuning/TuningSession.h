@@ -128,11 +128,10 @@ protected:
     // A request of a user action failed.
     virtual void reportFailure();
 
-    // Lays the rows out again. The base constructor can only use its own layOutRows, so a family
-    // that overrides it calls this at the end of its constructor (before a view counts the rows).
-    void layOut() { rows_ = layOutRows(); }
-    // The seven rows of a per-point screen, F1..F7.
-    std::vector<TuningRow> perPointRows() const;
+    // The seven rows of a screen tuned at every frequency point, F1..F7: row n is in use when
+    // its own half (transmit or receive) is, at the channel of its own value and the partner
+    // value of the other half.
+    std::vector<TuningRow> perPointRows(bool receiveSide) const;
     // What the commit reads of a row's box: at most the characters the box holds.
     static std::string_view committedText(const std::vector<std::string>& boxTexts, std::size_t row);
     // The commit's refusals of one value: above the maximum, or an empty box. Says why.

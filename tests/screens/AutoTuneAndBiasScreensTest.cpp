@@ -69,6 +69,9 @@ struct PerPointPlacement {
     std::string rangeNote;
 };
 
+// Names the case in test listings.
+inline void PrintTo(const PerPointPlacement& p, std::ostream* os) { *os << p.caption; }
+
 class PerPointPlacementTest : public PointAndBiasScreensTest,
                               public ::testing::WithParamInterface<PerPointPlacement> {};
 

@@ -99,6 +99,9 @@ struct ReceivePlacement {
     std::string rangeNote;
 };
 
+// Names the case in test listings.
+inline void PrintTo(const ReceivePlacement& p, std::ostream* os) { *os << p.profile << " " << p.command; }
+
 class ReceivePlacementTest : public PowerReceiveScreensTest, public ::testing::WithParamInterface<ReceivePlacement> {};
 
 TEST_P(ReceivePlacementTest, ShowsItsRowsWithoutAPttToggle) {
@@ -117,13 +120,23 @@ TEST_P(ReceivePlacementTest, ShowsItsRowsWithoutAPttToggle) {
     EXPECT_TRUE(noteShown) << p.rangeNote;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, ReceivePlacementTest,
-    ::testing::Values(
-        ReceivePlacement{"portable-v1.json", kRatedVolumeCarrierSquelch, {700, 300}, 1, {20, 150, 100, 30}, 4016,
-                         {10, 200, 600, 40}, "Note : Valid Softpot values will range from 0-255"},
-        ReceivePlacement{"mobile-v2.json", kFrontEndFilter, {700, 350}, 7, {20, 240, 100, 30}, 8000,
-                         {20, 280, 600, 30}, "Note : Valid Softpot values will range from 0-127"}));
+INSTANTIATE_TEST_SUITE_P(Screens, ReceivePlacementTest,
+                         ::testing::Values(ReceivePlacement{"portable-v1.json",
+                                                            kRatedVolumeCarrierSquelch,
+                                                            {700, 300},
+                                                            1,
+                                                            {20, 150, 100, 30},
+                                                            4016,
+                                                            {10, 200, 600, 40},
+                                                            "Note : Valid Softpot values will range from 0-255"},
+                                           ReceivePlacement{"mobile-v2.json",
+                                                            kFrontEndFilter,
+                                                            {700, 350},
+                                                            7,
+                                                            {20, 240, 100, 30},
+                                                            8000,
+                                                            {20, 280, 600, 30},
+                                                            "Note : Valid Softpot values will range from 0-127"}));
 
 TEST_F(PowerReceiveScreensTest, TheE2FrontEndFilterShowsItsRssiDac) {
     ASSERT_NO_FATAL_FAILURE(open("mobile-e2.json", kFrontEndFilter));

@@ -59,6 +59,9 @@ struct Placement {
     int boxWidth;
 };
 
+// Names the case in test listings.
+inline void PrintTo(const Placement& p, std::ostream* os) { *os << p.caption; }
+
 class ScreenPlacementTest : public TuningScreensTest, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(ScreenPlacementTest, OpensInItsFrameWithItsControlsInPlace) {

@@ -54,13 +54,13 @@ TEST(BatteryThresholdSessionTest, KeepsOnlyMeasurementsNearTheOpeningValue) {
         b.measures(m.measured);
         b.battery().program({});
         if (m.accepted) {
-            EXPECT_EQ(b.t.requests(), (Words{"auto-tune 10", "commit 10=1"}));
+            EXPECT_EQ(b.t.requests(), (Words{"auto tune 10", "commit 10=1"}));
             EXPECT_EQ(b.t.ui.shown, (Words{"NOTE|Battery Treshold softpot values commited !!"}));
             EXPECT_EQ(b.t.storage.value(18, 1), static_cast<std::int32_t>(m.measured));
             EXPECT_EQ(b.battery().thresholdText(), std::to_string(m.measured) + "\n");
             EXPECT_EQ(*b.t.bench.softpots().stored(10, 0), m.measured) << "the radio keeps what it measured";
         } else {
-            EXPECT_EQ(b.t.requests(), (Words{"auto-tune 10"}));
+            EXPECT_EQ(b.t.requests(), (Words{"auto tune 10"}));
             EXPECT_EQ(b.t.ui.shown, (Words{"NOTE|Incorrect supply voltage setting|!"}));
             EXPECT_EQ(b.t.storage.value(18, 1), before);
         }
@@ -145,9 +145,11 @@ TEST_P(DacClosingTest, WarnsOfAHardwareFaultBeforeDekeying) {
     b.t.storage.setValue(17, 15, c.dac2);
     b.t.requests();
     b.session->close();
-    EXPECT_EQ(b.t.ui.shown,
-              c.warned ? Words{"WARINING|Unacceptabel DAC values. Please check hardware as there might be a hardware failure.|!"}
-                       : Words{});
+    EXPECT_EQ(
+        b.t.ui.shown,
+        c.warned
+            ? Words{"WARINING|Unacceptabel DAC values. Please check hardware as there might be a hardware failure.|!"}
+            : Words{});
     EXPECT_EQ(b.t.requests(), (Words{"dekey", "reset"}));
     EXPECT_EQ(b.t.openScreenKind, 0);
 }

@@ -46,21 +46,17 @@ INSTANTIATE_TEST_SUITE_P(
         Readings{"104.4484", "235.01", 100, 150, false, std::nullopt},  // M 256
         Readings{"26.214", "26.214", 100, 150, false, KMPair{255, 0}},
         Readings{"26.2144", "26.2144", 100, 150, false, std::nullopt},  // K 256
-        Readings{"0", "6.656", 100, 150, false, KMPair{0, 129}},       // K -0.997 truncates to 0
-        Readings{"0", "6.66", 100, 150, false, std::nullopt},          // K below -1
+        Readings{"0", "6.656", 100, 150, false, KMPair{0, 129}},        // K -0.997 truncates to 0
+        Readings{"0", "6.66", 100, 150, false, std::nullopt},           // K below -1
         // The mobile E family: K rounded, the slope the other way.
         Readings{"0.640", "0.147", 100, 120, true, KMPair{18, 52}},
         Readings{"28.143", "27.510", 100, 120, true, KMPair{35, 7}},  // double: M 8
-        Readings{"1", "0", 100, 120, true, KMPair{38, 125}},
-        Readings{"", "", 100, 120, true, KMPair{0, 0}},
+        Readings{"1", "0", 100, 120, true, KMPair{38, 125}}, Readings{"", "", 100, 120, true, KMPair{0, 0}},
         Readings{"1", "1.1", 100, 120, true, std::nullopt},  // M below 0
         // Readings that define no line.
-        Readings{"5", "-1", 100, 150, false, std::nullopt},
-        Readings{"nan", "1", 100, 150, false, std::nullopt},
-        Readings{"5", "inf", 100, 150, false, std::nullopt},
-        Readings{"1e999", "1", 100, 150, false, std::nullopt},
-        Readings{"4", "5", 100, 100, false, std::nullopt},
-        Readings{"4", "4", 100, 100, false, KMPair{178, 0}},
+        Readings{"5", "-1", 100, 150, false, std::nullopt}, Readings{"nan", "1", 100, 150, false, std::nullopt},
+        Readings{"5", "inf", 100, 150, false, std::nullopt}, Readings{"1e999", "1", 100, 150, false, std::nullopt},
+        Readings{"4", "5", 100, 100, false, std::nullopt}, Readings{"4", "4", 100, 100, false, KMPair{178, 0}},
         Readings{"4", "4", 100, 100, true, KMPair{13, 0}}));
 
 // What the stored K and M predict, as the boxes show it ("%1.3f").

@@ -119,12 +119,11 @@ TEST_P(KMCommitTest, CommitsAndStoresEveryUsedPoint) {
     b.t.ui.answers = {MessageAnswer::Ok};
     b.km().program(c.texts);
     const std::string other = "commit 17=" + std::to_string(c.otherValue);
-    EXPECT_EQ(b.t.requests(),
-              (Words{"serial", "channel 200/180", "commit 17=" + std::to_string(c.f1Value), "channel 1400/1380", other,
-                     "channel 2600/2580", other, "channel 5000/4980", other, "channel 6200/6180", other,
-                     "channel 7395/7380", other}));
-    EXPECT_EQ(b.t.ui.shown,
-              (Words{"?WARNING|Commit new softpot values?", "NOTE|Softpots have been successfully written to the radio!!"}));
+    EXPECT_EQ(b.t.requests(), (Words{"serial", "channel 200/180", "commit 17=" + std::to_string(c.f1Value),
+                                     "channel 1400/1380", other, "channel 2600/2580", other, "channel 5000/4980", other,
+                                     "channel 6200/6180", other, "channel 7395/7380", other}));
+    EXPECT_EQ(b.t.ui.shown, (Words{"?WARNING|Commit new softpot values?",
+                                   "NOTE|Softpots have been successfully written to the radio!!"}));
     EXPECT_EQ(b.t.storage.value(17, 0), static_cast<std::int32_t>(c.f1Value >> 8));
     EXPECT_EQ(b.t.storage.value(17, 1), static_cast<std::int32_t>(c.f1Value & 0xFF));
     EXPECT_EQ(b.t.storage.value(17, 2), static_cast<std::int32_t>(c.otherValue >> 8));
@@ -141,7 +140,8 @@ TEST(KMPowerTuneSessionTest, AnImpossibleReadingRefusesTheWholeProgramBeforeAnyR
     KMBench b(kCentredK);
     b.t.ui.answers = {MessageAnswer::Ok};
     b.km().program(boxes({{1, P1, "23.814"}, {1, P2, "34.574"}, {3, P1, "104.4484"}, {3, P2, "235.01"}}));
-    EXPECT_EQ(b.t.ui.shown, (Words{"?WARNING|Commit new softpot values?", "NOTE|Incorrect power measurement in F3!!|!"}));
+    EXPECT_EQ(b.t.ui.shown,
+              (Words{"?WARNING|Commit new softpot values?", "NOTE|Incorrect power measurement in F3!!|!"}));
     EXPECT_TRUE(b.t.requests().empty());
     EXPECT_EQ(b.t.portsOpened(), 0);
     EXPECT_EQ(b.t.storage.value(17, 0), 200);
