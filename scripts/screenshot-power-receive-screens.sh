@@ -11,16 +11,6 @@ source scripts/xvfb-vantrel.sh
 screenshot_folder screenshot-power-receive-screens "$root/${1:-build}/bin"
 trap 'rm -rf "$work"' EXIT
 
-xvfb-run xdotool import; do
-  command -v "$tool" >/dev/null || { echo "screenshot-power-receive-screens: $tool is missing" >&2; exit 1; }
-done
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-source scripts/xvfb-vantrel.sh
-program_folder "$bin" "$work"
-mkdir -p "$root/docs/screens"
-
 xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root/docs/screens" "$root/scripts/xvfb-vantrel.sh" <<'SCRIPT'
 set -euo pipefail
 work="$1"; shots="$2"; helpers="$3"
