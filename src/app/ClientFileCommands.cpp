@@ -9,6 +9,7 @@
 #include "link/PortOpenFailure.h"
 #include "model/radioIdentity.h"
 #include "operations/ReadOutcome.h"
+#include "operations/programAllRecord.h"
 #include "operations/radioProgramAll.h"
 #include "protocol/cominit.h"
 
@@ -208,6 +209,7 @@ void TVantrelMDIClient::programAllCommand() {
         finishProgress();
         wait.restore();
         show(messages::kProgramSerialMismatch, MessageIcon::Exclamation);
+        recordProgramAll(storage_, ServiceResult::Refused, messages::kProgramSerialMismatch.text);
         return;
     }
     try {

@@ -4,6 +4,8 @@
 #include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
 #include "cli/IdentityOutput.h"
+#include "cli/ServiceVerbOptions.h"
+#include "cli/ServiceVerbs.h"
 #include "cli/StopSignals.h"
 #include "cli/UtilityCommands.h"
 #include "cli/WatchedPort.h"
@@ -20,11 +22,14 @@
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
 #include "operations/ReadOutcome.h"
+#include "operations/archiveLoadMessage.h"
 #include "operations/commandMessages.h"
+#include "operations/programAllRecord.h"
 #include "operations/radioOperations.h"
 #include "operations/radioProgramAll.h"
 #include "protocol/cominit.h"
 
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -41,24 +46,9 @@ fileModule archiveModule(const CliOptions& options) {
 
 // Loads the archive named on the command line; false (with the refusal said) when it was refused.
 bool loadNamedArchive(const CliOptions& options, radioStorage& storage, CliConsole& console) {
-    switch (archiveModule(options).loadArchive(options.archive, storage)) {
-        case ArchiveLoadResult::Loaded:
-            console.say(messages::kArchiveLoaded);
-            return true;
-        case ArchiveLoadResult::NotOpenable:
-            console.say(messages::kArchiveNotOpened);
-            return false;
-        case ArchiveLoadResult::NotAnArchive:
-            console.say(messages::kNotAnArchive);
-            return false;
-        case ArchiveLoadResult::IncompatibleVersion:
-            console.say(messages::kIncompatibleArchive);
-            return false;
-        case ArchiveLoadResult::InvalidTuningProcedureVersion:
-            console.say(messages::kInvalidTuningProcedure);
-            return false;
-    }
-    return false;
+    const ArchiveLoadResult result = archiveModule(options).loadArchive(options.archive, storage);
+    console.say(archiveLoadMessage(result));
+    return result == ArchiveLoadResult::Loaded;
 }
 
 // A failure of radio work: a port that did not open is told by its cause, anything else by the
@@ -127,6 +117,7 @@ int checkSameRadio(const radioStorage& storage, CliConsole& console) {
         cominit conn;
         if (radioOperations().serialMatches(storage, conn)) return status::kDone;
         console.say(messages::kProgramSerialMismatch);
+        recordProgramAll(storage, ServiceResult::Refused, messages::kProgramSerialMismatch.text);
         return status::kRadio;
     } catch (const std::exception& failure) {
         return failed(failure, messages::kProgramError, console);
@@ -246,6 +237,7 @@ int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& ou
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
            const PdfWriter& pdf) {
     if (!arguments.empty() && isUtilityCommand(arguments.front())) return runUtilityCommand(arguments, out, err);
+    if (const auto status = runServiceVerb(arguments, std::cin, out, err)) return *status;
     CliOptions options;
     try {
         options = parseOptions(arguments);
@@ -255,7 +247,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command == "help") {
         out << usageText(options.helpTopic);
-        if (options.helpTopic.empty()) out << '\n' << kUtilityUsage;
+        if (options.helpTopic.empty()) out << '\n' << kUtilityUsage << '\n' << kServiceVerbsSummary;
         return status::kDone;
     }
     if (options.command == "version") {

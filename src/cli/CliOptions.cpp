@@ -107,14 +107,6 @@ std::string optionLines(const std::vector<std::string_view>& names) {
     return text;
 }
 
-int parseNumber(const std::string& option, const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [rest, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || rest != end) throw UsageError(option + " takes a whole number, not '" + text + "'");
-    return value;
-}
-
 void store(CliOptions& options, std::string_view name, const std::string& value) {
     const std::string option(name);
     if (name == "--output") options.output = value;
@@ -223,6 +215,14 @@ CliOptions parseOptions(const std::vector<std::string>& arguments) {
     }
     checkComplete(options, given);
     return options;
+}
+
+int parseNumber(const std::string& option, const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [rest, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || rest != end) throw UsageError(option + " takes a whole number, not '" + text + "'");
+    return value;
 }
 
 }  // namespace vantrel::cli

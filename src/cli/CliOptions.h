@@ -34,6 +34,8 @@ CliOptions parseOptions(const std::vector<std::string>& arguments);
 
 // The help of one command, or of the program when the topic is empty.
 std::string usageText(const std::string& topic = {});
+// The value of a numeric option; UsageError naming the option for anything but a whole number.
+int parseNumber(const std::string& option, const std::string& text);
 std::string versionText();
 
 }  // namespace vantrel::cli

@@ -7,6 +7,8 @@
 #include "model/radioStorage.h"
 #include "model/radiomodel.h"
 #include "operations/ProgressSink.h"
+#include "operations/commandMessages.h"
+#include "operations/programAllRecord.h"
 #include "protocol/RadioProtocolError.h"
 #include "protocol/ZIRKCodes.h"
 #include "protocol/cominit.h"
@@ -65,6 +67,16 @@ radioProgramAll::radioProgramAll(radioStorage& storage, ProgressSink& progress)
     : storage_(storage), progress_(progress) {}
 
 void radioProgramAll::programAll() {
+    try {
+        programEveryFamily();
+    } catch (...) {
+        recordProgramAll(storage_, ServiceResult::Failed, messages::kProgramError.text);
+        throw;
+    }
+    recordProgramAll(storage_, ServiceResult::Done);
+}
+
+void radioProgramAll::programEveryFamily() {
     const allPointsWriteRule rule = referenceOscillator();
     transmitPower();
     paVoltageLimit();

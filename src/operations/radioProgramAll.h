@@ -24,10 +24,12 @@ public:
     radioProgramAll(radioStorage& storage, ProgressSink& progress);
 
     // Any failure of the line or the protocol ends the run and propagates; what was
-    // programmed before it stays programmed.
+    // programmed before it stays programmed. The run is written to the service log, done or
+    // failed, before this returns.
     void programAll();
 
 private:
+    void programEveryFamily();
     bool supported(int code) const;
     bool supported(SoftpotFamily family) const;
     bool secondProcedure() const;

@@ -6,6 +6,15 @@
 
 namespace vantrel::sim {
 
+std::optional<double> RadioModel::measuredOutputWatts() const {
+    if (!measuredOutput_) return std::nullopt;
+    const auto live = softpots_.current(measuredOutput_->softpot, state_);
+    if (!live) return std::nullopt;
+    if (!state_.keyed) return 0.0;
+    constexpr double kMilliwatt = 0.001;
+    return live->first * measuredOutput_->milliwattsPerStep.at(live->second) * kMilliwatt;
+}
+
 RadioModel::RadioModel(const RadioProfile& profile)
     : identity_(profile.identity),
       plan_(profile.plan),
@@ -13,7 +22,8 @@ RadioModel::RadioModel(const RadioProfile& profile)
       calibration_(profile.calibration),
       basebandOffsets_(profile.basebandOffsets),
       memory_(profile.memory.size, profile.memory.fill),
-      unsupportedRequests_(profile.unsupportedRequests) {
+      unsupportedRequests_(profile.unsupportedRequests),
+      measuredOutput_(profile.measuredOutput) {
     for (const MemoryPatch& patch : profile.memory.contents) {
         if (!writeMemory(patch.address, patch.bytes)) throw ProfileError("memory contents lie beyond the memory size");
     }

@@ -31,6 +31,10 @@ public:
     void reset();
     std::uint32_t resetCount() const { return resets_; }
 
+    // Watts on the antenna socket: 0 while dekeyed; nothing when the profile has no meter or the
+    // radio has no power softpot in the current test mode.
+    std::optional<double> measuredOutputWatts() const;
+
     SoftpotStore& softpots() { return softpots_; }
     const SoftpotStore& softpots() const { return softpots_; }
     // Whether a channel was chosen since the last test mode: the radio can only tune itself
@@ -62,6 +66,7 @@ private:
     std::optional<BasebandOffsets> basebandOffsets_;
     std::vector<std::uint8_t> memory_;
     std::set<std::uint8_t> unsupportedRequests_;
+    std::optional<MeasuredOutput> measuredOutput_;
 };
 
 }  // namespace vantrel::sim

@@ -329,9 +329,20 @@ FaultRule readFault(const Node& node) {
     return rule;
 }
 
+MeasuredOutput readMeasuredOutput(const Node& node) {
+    node.expectObject({"softpot", "milliwattsPerStep"});
+    MeasuredOutput output;
+    output.softpot = node.at("softpot").byte();
+    constexpr std::uint32_t kMaximumGain = 100000;
+    for (const Node& gain : node.at("milliwattsPerStep").items(FrequencyPlan::kPoints, FrequencyPlan::kPoints)) {
+        output.milliwattsPerStep.push_back(gain.number(kMaximumGain));
+    }
+    return output;
+}
+
 RadioProfile readProfile(const Node& root) {
     root.expectObject({"name", "identity", "frequencyPlan", "allPointsRead", "allPointsWrite", "softpots",
-                       "calibration", "basebandOffsets", "memory", "unsupportedRequests", "faults"});
+                       "calibration", "basebandOffsets", "memory", "unsupportedRequests", "faults", "measuredOutput"});
     RadioProfile profile;
     if (root.has("name")) profile.name = root.child("name").text();
     profile.identity = readIdentity(root.at("identity"));
@@ -349,6 +360,7 @@ RadioProfile readProfile(const Node& root) {
     if (root.has("faults")) {
         for (const Node& item : root.child("faults").items()) profile.faults.push_back(readFault(item));
     }
+    if (root.has("measuredOutput")) profile.measuredOutput = readMeasuredOutput(root.child("measuredOutput"));
     return profile;
 }
 

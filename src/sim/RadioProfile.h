@@ -104,6 +104,14 @@ struct MemoryProfile {
 inline constexpr std::array<std::uint8_t, 5> kBasebandSelectors{5, 0, 2, 10, 8};
 using BasebandOffsets = std::array<std::array<std::uint8_t, kBasebandSelectors.size()>, 3>;
 
+// What a power meter on the radio's antenna socket reads: while the radio is keyed, the live
+// value of the power softpot at the current point times that point's gain, so that an
+// alignment can be closed on a measurement rather than on the value it set.
+struct MeasuredOutput {
+    std::uint8_t softpot = 0;
+    std::vector<std::uint32_t> milliwattsPerStep;  // one per frequency point
+};
+
 struct RadioProfile {
     std::string name;
     RadioIdentity identity;
@@ -118,6 +126,7 @@ struct RadioProfile {
     MemoryProfile memory;
     std::set<std::uint8_t> unsupportedRequests;
     std::vector<FaultRule> faults;  // armed when the radio starts
+    std::optional<MeasuredOutput> measuredOutput;
 };
 
 // A profile that cannot be used: unreadable file, malformed JSON or a value out of place. The

@@ -183,6 +183,21 @@ void SoftpotStore::setAutoTune(std::uint8_t number, std::vector<std::uint32_t> v
     find(number).profile.autoTune[SoftpotProfile::kDefaultBank] = std::move(values);
 }
 
+std::optional<std::pair<std::uint32_t, std::size_t>> SoftpotStore::current(std::uint8_t number,
+                                                                           const RadioState& state) const {
+    if (!softpots_.contains(number)) return std::nullopt;
+    const Softpot& softpot = softpots_.at(number);
+    try {
+        const int bank = bankFor(softpot, state);
+        const std::size_t slot = slotFor(softpot, state);
+        const auto value = valueAt(softpot.live, slot, bank);
+        if (!value) return std::nullopt;
+        return std::pair{*value, slot};
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 void SoftpotStore::dropLiveValues() {
     for (auto& [number, softpot] : softpots_) softpot.live = softpot.stored;
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace vantrel::sim {
@@ -37,6 +38,9 @@ public:
     // The value the radio finds by itself, which it then uses live. A per-frequency softpot
     // needs a channel chosen since the last test mode; without one the radio reports 0.
     std::vector<std::uint8_t> autoTune(std::uint8_t number, const RadioState& state, bool channelChosen);
+    // The value in use right now and the slot it belongs to; nothing when the radio lacks the
+    // softpot in the current test mode.
+    std::optional<std::pair<std::uint32_t, std::size_t>> current(std::uint8_t number, const RadioState& state) const;
     // After a reset the radio runs on its stored values again.
     void dropLiveValues();
 

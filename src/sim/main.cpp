@@ -1,11 +1,13 @@
 // vantrel-radio-sim: a simulated radio behind a pseudo-terminal, for running the desktop
 // program or the command line without a radio on the desk.
 //
-//   vantrel-radio-sim --profile FILE --link PATH [--log FILE]
+//   vantrel-radio-sim --profile FILE --link PATH [--log FILE] [--meter FILE]
 //
 // PATH becomes a symbolic link to the pseudo-terminal's slave (link the program folder's com1
 // to it, and COM1 reaches the radio). Once the link exists, "ready: PATH -> SLAVE" is printed on
-// standard output. The radio serves until SIGINT or SIGTERM and then removes the link.
+// standard output. The radio serves until SIGINT or SIGTERM and then removes the link. With
+// --meter, FILE always holds what a power meter on the antenna socket reads (for profiles that
+// describe one).
 
 #include "sim/PtyRadioLink.h"
 #include "sim/RadioProfile.h"
@@ -24,12 +26,13 @@ namespace {
 using namespace vantrel::sim;
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage = "usage: vantrel-radio-sim --profile FILE --link PATH [--log FILE]\n";
+constexpr const char* kUsage = "usage: vantrel-radio-sim --profile FILE --link PATH [--log FILE] [--meter FILE]\n";
 
 struct Options {
     fs::path profile;
     fs::path link;
     std::optional<fs::path> log;
+    std::optional<fs::path> meter;
 };
 
 std::optional<Options> parse(int argc, char** argv) {
@@ -44,6 +47,8 @@ std::optional<Options> parse(int argc, char** argv) {
             options.link = value;
         } else if (arg == "--log") {
             options.log = value;
+        } else if (arg == "--meter") {
+            options.meter = value;
         } else {
             return std::nullopt;
         }
@@ -102,6 +107,27 @@ void removeLink(const fs::path& link, const fs::path& target) {
     }
 }
 
+// The power meter's reading, for a test script to read as it would read a real meter: one
+// JSON object, replaced whole after every request.
+void writeMeterReading(const fs::path& file, const RadioModel& model) {
+    const auto watts = model.measuredOutputWatts();
+    char text[96];
+    if (watts) {
+        std::snprintf(text, sizeof text, "{\"keyed\": %s, \"watts\": %.3f}\n", model.state().keyed ? "true" : "false",
+                      *watts);
+    } else {
+        std::snprintf(text, sizeof text, "{\"keyed\": %s, \"watts\": null}\n", model.state().keyed ? "true" : "false");
+    }
+    const fs::path partial = file.string() + ".partial";
+    {
+        std::ofstream out(partial, std::ios::trunc);
+        out << text;
+        if (!out) return;
+    }
+    std::error_code ignored;
+    fs::rename(partial, file, ignored);
+}
+
 int serve(const Options& options) {
     const RadioProfile profile = loadRadioProfile(options.profile);
     SimRadio radio(profile);
@@ -112,8 +138,13 @@ int serve(const Options& options) {
             std::fprintf(stderr, "vantrel-radio-sim: cannot write the log %s\n", options.log->c_str());
             return 1;
         }
-        radio.setObserver([&log](const LoggedRequest& request) { log << describe(request) << std::endl; });
     }
+    radio.setObserver([&](const LoggedRequest& request) {
+        if (log.is_open()) log << describe(request) << std::endl;
+        // The observer runs after the request took effect, so the meter shows what it did.
+        if (options.meter) writeMeterReading(*options.meter, radio.model());
+    });
+    if (options.meter) writeMeterReading(*options.meter, radio.model());
     PtyRadioLink link(radio);
     if (!placeLink(options.link, link.slavePath())) return 1;
     // Stoppable before anyone is told: a script that stops us right after the ready line must

@@ -56,6 +56,7 @@ void AutoSquelchSession::commitRows(const std::vector<std::string>& boxTexts, En
         if (!commitValueAccepted(text, values[i])) return;
         conn.selectChannel(r.receive);
         data().commit(values[i], conn);
+        noteCommitted(static_cast<int>(i), values[i]);
         r.defaultText = formatText("%d", static_cast<int>(values[i]));
     }
     for (std::size_t i = 0; i < values.size(); ++i) storeValue(static_cast<int>(i), values[i]);

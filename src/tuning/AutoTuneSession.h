@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tuning/AutoTuneWait.h"
+#include "tuning/TuningScreenActions.h"
 #include "tuning/TuningSession.h"
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 namespace vantrel {
 
 // A screen whose values the radio can find by itself: while it does, the wait dialog shows.
-class AutoTuneSession : public TuningSession {
+class AutoTuneSession : public TuningSession, public TuningAutoTune {
 public:
     using TuningSession::TuningSession;
 
@@ -32,7 +33,7 @@ public:
     using AutoTuneSession::AutoTuneSession;
 
     // Auto Tune of row `row`.
-    void autoTune(int row);
+    void autoTune(int row) override;
 
 protected:
     void prepareRadio(EnhancedZIRK& conn) override;
@@ -49,6 +50,8 @@ public:
     void setupDisplay() override;
     std::string rangeNote() const override;
     void autoTune();
+    // One run tunes every point, whichever row asked.
+    void autoTune(int) override { autoTune(); }
 
 protected:
     void prepareRadio(EnhancedZIRK& conn) override;

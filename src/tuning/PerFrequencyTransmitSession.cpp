@@ -91,6 +91,7 @@ void PerFrequencyTransmitSession::showDefault(int index, std::uint32_t value) {
 
 void PerFrequencyTransmitSession::keepValue(int index, std::uint32_t value) {
     storeValue(index, value);
+    noteCommitted(index, value);
     showDefault(index, value);
 }
 
@@ -145,6 +146,7 @@ void TransmitPowerSession::commitPoint(int index, std::uint32_t value, EnhancedZ
 
 void Vco25Session::commitPoint(int index, std::uint32_t value, EnhancedZIRK& conn) {
     data().commit(value, conn);
+    noteCommitted(index, value);
     showDefault(index, value);
 }
 
@@ -160,7 +162,10 @@ void Vco25Session::finishCommit(const std::vector<std::uint32_t>& values, Enhanc
     for (std::size_t i = 0; i < values.size(); ++i) storeValue(static_cast<int>(i), values[i]);
 }
 
-void ModulationBalanceSession::commitPoint(int, std::uint32_t value, EnhancedZIRK& conn) { data().commit(value, conn); }
+void ModulationBalanceSession::commitPoint(int index, std::uint32_t value, EnhancedZIRK& conn) {
+    data().commit(value, conn);
+    noteCommitted(index, value);
+}
 
 void ModulationBalanceSession::finishCommit(const std::vector<std::uint32_t>& values, EnhancedZIRK&) {
     for (std::size_t i = 0; i < values.size(); ++i) keepValue(static_cast<int>(i), values[i]);

@@ -8,6 +8,7 @@
 #include "operations/radioOperations.h"
 #include "protocol/cominit.h"
 #include "tuning/TunerBoxRule.h"
+#include "tuning/TuningCommitJournal.h"
 #include "tuning/TuningMessages.h"
 
 #include <exception>
@@ -288,8 +289,38 @@ void TuningSession::program(const std::vector<std::string>& boxTexts) {
         beforeCommitPrompt(conn);
         if (ask(commitPrompt(), messages::kCommitCaption, MessageButtons::OkCancel) != MessageAnswer::Ok) return;
         if (keyed_) dekey(conn);
-        commitRows(boxTexts, conn);
+        commitJournalled(boxTexts, conn);
     });
+}
+
+// Every commit leaves its lines in the service log, written before the screen shows the
+// outcome; a failed one too, before its failure is reported.
+void TuningSession::commitJournalled(const std::vector<std::string>& boxTexts, EnhancedZIRK& conn) {
+    TuningCommitJournal journal(family_, context_.storage, storedValues(), boxTexts);
+    journal_ = &journal;
+    try {
+        commitRows(boxTexts, conn);
+    } catch (...) {
+        journal_ = nullptr;
+        journal.write(rows_, storedValues(), messages::kCommunicationError.text);
+        throw;
+    }
+    journal_ = nullptr;
+    journal.write(rows_, storedValues(), std::nullopt);
+}
+
+std::vector<std::int32_t> TuningSession::storedValues() const {
+    std::vector<std::int32_t> values;
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) values.push_back(storedValue(i));
+    return values;
+}
+
+void TuningSession::noteCommitted(int row, std::uint32_t value) {
+    if (journal_ != nullptr) journal_->committed(row, value);
+}
+
+void TuningSession::noteRefused(std::optional<std::uint32_t> value, std::string_view reason) const {
+    if (journal_ != nullptr) journal_->refused(value, reason);
 }
 
 std::string_view TuningSession::committedText(const std::vector<std::string>& boxTexts, std::size_t index) {
@@ -314,6 +345,7 @@ bool TuningSession::commitRow(int index, std::string_view boxText, EnhancedZIRK&
     selectRowPoint(index, conn);
     data_->commit(value, conn);
     storeValue(index, value);
+    noteCommitted(index, value);
     row(index).defaultText = formatText("%d", static_cast<int>(value));
     return true;
 }
@@ -321,10 +353,12 @@ bool TuningSession::commitRow(int index, std::string_view boxText, EnhancedZIRK&
 bool TuningSession::commitValueAccepted(std::string_view text, std::uint32_t value, std::uint32_t maximum) const {
     if (value > maximum) {
         show({family_.texts.abort.data(), messages::kAbortCaption}, MessageIcon::Exclamation);
+        noteRefused(value, family_.texts.abort);
         return false;
     }
     if (text.empty()) {
         show({family_.texts.entry.data(), family_.texts.entryCaption.data()}, MessageIcon::Information);
+        noteRefused(std::nullopt, family_.texts.entry);
         return false;
     }
     return true;

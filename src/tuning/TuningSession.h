@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 namespace vantrel {
 
 class EnhancedZIRK;
+class TuningCommitJournal;
 class cominit;
 class radioOperations;
 class radioStorage;
@@ -94,6 +96,8 @@ public:
     std::uint32_t minimum() const { return minimum_; }
     std::uint32_t maximum() const { return maximum_; }
     bool transmits() const { return family_.keying == Keying::PttToggle; }
+    // The row the technician last touched; where keying and a front end's default point go.
+    int selectedRow() const { return selectedRow_; }
     virtual std::string rangeNote() const;
     // The working value box text after a display setup.
     virtual std::string workingText(int row) const;
@@ -149,7 +153,6 @@ protected:
     void setMaximum(std::uint32_t maximum) { maximum_ = maximum; }
     void setMinimum(std::uint32_t minimum) { minimum_ = minimum; }
     void setKeyed(bool keyed) { keyed_ = keyed; }
-    int selectedRow() const { return selectedRow_; }
     void setSelectedRow(int row) { selectedRow_ = row; }
     // Selects a row's channel, when the row is in use.
     void selectRowPoint(int row, EnhancedZIRK& conn);
@@ -161,6 +164,11 @@ protected:
     // first) and returns false.
     bool serialConfirmed(EnhancedZIRK& conn);
     void show(const messages::Message& message, MessageIcon icon) const;
+    // What a commit did to a row, for the service log; a family that commits rows in its own
+    // way notes them too.
+    void noteCommitted(int row, std::uint32_t value);
+    // A refusal belongs to the row the commit had reached: the first row in use it has not sent.
+    void noteRefused(std::optional<std::uint32_t> value, std::string_view reason) const;
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
     // Runs one user action on a connection: a failure is reported and ends it; the connection
     // is released afterwards unless the action holds it for a drag. Actions a family adds (Auto
@@ -171,6 +179,8 @@ private:
     EnhancedZIRK* obtainConnection();
     void releaseConnection();
     void valueChanged(int row, std::uint32_t value);
+    std::vector<std::int32_t> storedValues() const;
+    void commitJournalled(const std::vector<std::string>& boxTexts, EnhancedZIRK& conn);
 
     const TuningFamily& family_;
     TuningContext context_;
@@ -189,6 +199,7 @@ private:
     std::uint32_t minimum_ = 0;
     std::uint32_t maximum_ = 0;
     std::string statusText_;
+    TuningCommitJournal* journal_ = nullptr;
 };
 
 // The maker a family row names for its session class.

@@ -193,7 +193,8 @@ TEST(RadioSimProgram, RefusesABadProfileWithAMessage) {
     fs::remove(bad);
 
     Program usage({simProgram(), "--profile", bad.string()});
-    EXPECT_EQ(usage.readLine(usage.err), "usage: vantrel-radio-sim --profile FILE --link PATH [--log FILE]");
+    EXPECT_EQ(usage.readLine(usage.err),
+              "usage: vantrel-radio-sim --profile FILE --link PATH [--log FILE] [--meter FILE]");
     EXPECT_EQ(usage.exitStatus(), 2);
 }
 
