@@ -23,6 +23,7 @@ std::string tableLine(const serviceRecord& r) {
     std::string line =
         formatText(kColumns, r.time.c_str(), r.serial.c_str(), r.family.c_str(), point.c_str(), frequency.c_str(),
                    shown(r.before).c_str(), shown(r.after).c_str(), resultName(r.result));
+    if (!r.written.empty()) line += "  wrote " + r.written;
     if (!r.reason.empty()) line += "  " + r.reason;
     return line;
 }

@@ -83,6 +83,7 @@ std::string encodeServiceRecord(const serviceRecord& record) {
     putOptional(object, "frequency", record.frequency);
     putOptional(object, "before", record.before);
     putOptional(object, "after", record.after);
+    if (!record.written.empty()) object["written"] = record.written;
     object["result"] = resultName(record.result);
     if (!record.reason.empty()) object["reason"] = record.reason;
     // Identity fields may hold bytes that are not UTF-8; they are replaced, never a reason to
@@ -113,6 +114,7 @@ std::optional<serviceRecord> decodeServiceRecord(const std::string& line) {
         return std::nullopt;
     }
     if (object.contains("reason") && !text("reason", record.reason)) return std::nullopt;
+    if (object.contains("written") && !text("written", record.written)) return std::nullopt;
     return record;
 }
 

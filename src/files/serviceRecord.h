@@ -23,6 +23,9 @@ struct serviceRecord {
     std::optional<double> frequency;  // MHz
     std::optional<long long> before;
     std::optional<long long> after;
+    // What was written when it is no softpot number: a serial number, temperature compensation
+    // bytes in hexadecimal.
+    std::string written;
     ServiceResult result = ServiceResult::Done;
     std::string reason;  // why it was refused or failed, as the technician was told
 

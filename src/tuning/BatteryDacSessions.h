@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/serviceRecord.h"
+
 #include "tuning/TuningSession.h"
 
 #include <string>
@@ -20,6 +22,7 @@ public:
 
 protected:
     std::vector<TuningRow> layOutRows() override { return {}; }
+    void logThreshold(std::uint32_t measured, ServiceResult result, std::string_view reason);
     void prepareRadio(EnhancedZIRK& conn) override;
     void completeDisplay() override;
 

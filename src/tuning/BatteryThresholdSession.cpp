@@ -1,5 +1,7 @@
 #include "tuning/BatteryDacSessions.h"
 
+#include "files/serviceLog.h"
+
 #include "files/formatText.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
@@ -19,6 +21,16 @@ constexpr messages::Message kWrongSupply{"Incorrect supply voltage setting", "NO
 constexpr messages::Message kCommitted{"Battery Treshold softpot values commited !!", "NOTE"};
 }  // namespace
 
+// The screen has no rows for the commit journal: its one value goes to the service log here.
+void BatteryThresholdSession::logThreshold(std::uint32_t measured, ServiceResult result, std::string_view reason) {
+    serviceRecord record = serviceRecordOf(storage(), std::string(family().caption), result);
+    record.kind = family().kind;
+    record.before = storage().value(identity::kBatteryRow, kThresholdEntry);
+    record.after = measured;
+    record.reason = std::string(reason);
+    recordServiceChange(record);
+}
+
 void BatteryThresholdSession::prepareRadio(EnhancedZIRK& conn) { data().prepare(storage(), conn); }
 
 void BatteryThresholdSession::completeDisplay() {
@@ -36,10 +48,17 @@ void BatteryThresholdSession::program(const std::vector<std::string>&) {
         const txBatteryData battery;
         const std::uint32_t measured = battery.autoTune(storage(), conn);
         if (std::llabs(static_cast<std::int64_t>(measured) - reference_) > kLargestDrift) {
+            logThreshold(measured, ServiceResult::Refused, kWrongSupply.text);
             show(kWrongSupply, MessageIcon::Exclamation);
             return;
         }
-        battery.commit(measured, conn);
+        try {
+            battery.commit(measured, conn);
+        } catch (...) {
+            logThreshold(measured, ServiceResult::Failed, messages::kCommunicationError.text);
+            throw;
+        }
+        logThreshold(measured, ServiceResult::Done, {});
         thresholdText_ = formatText("%d\n", static_cast<int>(measured));
         storage().setValue(identity::kBatteryRow, kThresholdEntry, static_cast<std::int32_t>(measured));
         committed = true;

@@ -67,8 +67,7 @@ void FrontEndFilterSession::commitRows(const std::vector<std::string>& boxTexts,
     std::array<std::uint32_t, kPointCount> values{};
     for (int i = 0; i < kPointCount; ++i) {
         const std::size_t at = static_cast<std::size_t>(i);
-        const std::string_view text =
-            at < boxTexts.size() ? std::string_view(boxTexts[at]).substr(0, TunerBoxRule::kCommitReadLimit) : "";
+        const std::string_view text = committedText(boxTexts, at);
         values[at] = TunerBoxRule::convert(text);
         TuningRow& r = row(i);
         if (!r.inUse) continue;

@@ -126,20 +126,22 @@ void KMPowerTuneSession::program(const std::vector<std::string>& boxTexts) {
     bool written = false;
     act([&](EnhancedZIRK& conn) {
         if (!serialConfirmed(conn)) return;
-        commitPairs(*pairs, conn);
+        journalled(boxTexts, [&] { commitPairs(*pairs, conn); });
         written = true;
     });
     if (written) show(kWritten, MessageIcon::Information);
 }
 
 void KMPowerTuneSession::commitPairs(const std::array<KMPair, 7>& pairs, EnhancedZIRK& conn) {
-    for (const TuningRow& r : rows()) {
+    for (int index = 0; index < static_cast<int>(rows().size()); ++index) {
+        const TuningRow& r = rows()[static_cast<std::size_t>(index)];
         if (!r.inUse) continue;
         const KMPair& pair = pairs[static_cast<std::size_t>(r.point - 1)];
         data().selectPoint(r.transmit, r.receive, conn);
         data().commit(pair.softpotValue(), conn);
         storage().setValue(identity::kKMRow, kEntry(r.point), pair.k);
         storage().setValue(identity::kKMRow, mEntry(r.point), pair.m);
+        noteCommitted(index, pair.softpotValue());
     }
 }
 

@@ -296,10 +296,14 @@ void TuningSession::program(const std::vector<std::string>& boxTexts) {
 // Every commit leaves its lines in the service log, written before the screen shows the
 // outcome; a failed one too, before its failure is reported.
 void TuningSession::commitJournalled(const std::vector<std::string>& boxTexts, EnhancedZIRK& conn) {
+    journalled(boxTexts, [&] { commitRows(boxTexts, conn); });
+}
+
+void TuningSession::journalled(const std::vector<std::string>& boxTexts, const std::function<void()>& commit) {
     TuningCommitJournal journal(family_, context_.storage, storedValues(), boxTexts);
     journal_ = &journal;
     try {
-        commitRows(boxTexts, conn);
+        commit();
     } catch (...) {
         journal_ = nullptr;
         journal.write(rows_, storedValues(), messages::kCommunicationError.text);

@@ -169,6 +169,9 @@ protected:
     void noteCommitted(int row, std::uint32_t value);
     // A refusal belongs to the row the commit had reached: the first row in use it has not sent.
     void noteRefused(std::optional<std::uint32_t> value, std::string_view reason) const;
+    // Runs a commit that a family makes in its own way, and writes what it noted (or the failure
+    // it threw, which is then thrown on) to the service log before anything is shown.
+    void journalled(const std::vector<std::string>& boxTexts, const std::function<void()>& commit);
     MessageAnswer ask(std::string_view text, std::string_view caption, MessageButtons buttons) const;
     // Runs one user action on a connection: a failure is reported and ends it; the connection
     // is released afterwards unless the action holds it for a drag. Actions a family adds (Auto

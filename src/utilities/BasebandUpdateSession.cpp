@@ -1,5 +1,7 @@
 #include "utilities/BasebandUpdateSession.h"
 
+#include "utilities/utilityServiceLog.h"
+
 #include "model/radioStorage.h"
 #include "model/radiomodel.h"
 #include "operations/radioOperations.h"
@@ -207,14 +209,20 @@ void BasebandUpdateSession::update() {
         }
         if (radioMode()) {
             updateRegisters(*conn);
+            recordUtilityWrite(storage_, kServiceAction, {}, ServiceResult::Done);
             messages::tell(ui_, messages::kBboRadioUpdated);
         } else if (updateCodeplug(*conn)) {
             defaults_ = current_;
+            recordUtilityWrite(storage_, kServiceAction, {}, ServiceResult::Done);
             messages::tell(ui_, messages::kBboCodeplugUpdated);
         } else {
+            recordUtilityWrite(storage_, kServiceAction, {}, ServiceResult::Failed,
+                               messages::kUtilityCommunicationError.text);
             messages::tell(ui_, messages::kUtilityCommunicationError);
         }
     } catch (const std::exception&) {
+        recordUtilityWrite(storage_, kServiceAction, {}, ServiceResult::Failed,
+                           messages::kUtilityCommunicationError.text);
         messages::tell(ui_, messages::kUtilityCommunicationError);
     }
 }

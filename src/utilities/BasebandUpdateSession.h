@@ -57,6 +57,8 @@ public:
     const codeplugAccess& block() const { return block_; }
 
 private:
+    // The action as the service log names it.
+    static constexpr const char* kServiceAction = "Baseband Offset Update";
     using Table = std::array<std::array<std::uint8_t, kMaxParameters>, kSpacings>;
 
     static std::size_t checked(int index, int limit = kSpacings);

@@ -1,5 +1,7 @@
 #include "utilities/SerialProgramSession.h"
 
+#include "utilities/utilityServiceLog.h"
+
 #include "operations/radioOperations.h"
 #include "utilities/UtilityConnection.h"
 #include "utilities/utilityMessages.h"
@@ -69,8 +71,7 @@ void SerialProgramSession::update(const std::string& text) {
             return;
         }
         if (entryRefused(text)) return;
-        conn->writeSerialNumber(text);
-        messages::tell(ui_, messages::kSerialProgrammed);
+        writeSerialNumber(text, *conn);
     } catch (const std::exception&) {
         messages::tell(ui_, messages::kUtilityCommunicationError);
     }
@@ -81,11 +82,23 @@ void SerialProgramSession::quickUpdate(const std::string& text) {
     auto conn = obtainConnection(ui_);
     if (!conn) return;
     try {
-        conn->writeSerialNumber(text);
-        messages::tell(ui_, messages::kSerialProgrammed);
+        writeSerialNumber(text, *conn);
     } catch (const std::exception&) {
         messages::tell(ui_, messages::kUtilityCommunicationError);
     }
+}
+
+// The write leaves its service-log line, done or failed, before the technician is told.
+void SerialProgramSession::writeSerialNumber(const std::string& text, cominit& conn) {
+    try {
+        conn.writeSerialNumber(text);
+    } catch (const std::exception&) {
+        recordUtilityWrite(storage_, kServiceAction, text, ServiceResult::Failed,
+                           messages::kUtilityCommunicationError.text);
+        throw;
+    }
+    recordUtilityWrite(storage_, kServiceAction, text, ServiceResult::Done);
+    messages::tell(ui_, messages::kSerialProgrammed);
 }
 
 }  // namespace vantrel

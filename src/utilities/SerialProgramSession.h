@@ -8,6 +8,7 @@ namespace vantrel {
 class MessageInteraction;
 class radioOperations;
 class radioStorage;
+class cominit;
 
 // Another radio than the one read is on the line when the serial number window opens; the
 // opening command asks whether to read it.
@@ -42,6 +43,9 @@ public:
     void quickUpdate(const std::string& text);
 
 private:
+    // The action as the service log names it.
+    static constexpr const char* kServiceAction = "Program Serial No.";
+    void writeSerialNumber(const std::string& text, cominit& conn);
     bool entryRefused(const std::string& text);
 
     radioStorage& storage_;

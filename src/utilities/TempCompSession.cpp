@@ -1,5 +1,7 @@
 #include "utilities/TempCompSession.h"
 
+#include "utilities/utilityServiceLog.h"
+
 #include "model/convertUtil.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
@@ -76,9 +78,11 @@ void TempCompSession::program(const std::string& text) {
         cominit conn;
         conn.writeSoftpotBytes(kTempCompSoftpot, kCommit, bytes.data(), kBytes);
     } catch (const std::exception&) {
+        recordUtilityWrite(storage_, kServiceAction, text, ServiceResult::Failed, messages::kTempCompNotWritten.text);
         messages::tell(ui_, messages::kTempCompNotWritten);
         return;
     }
+    recordUtilityWrite(storage_, kServiceAction, text, ServiceResult::Done);
     messages::tell(ui_, messages::kTempCompWritten);
 }
 

@@ -43,6 +43,8 @@ public:
     void program(const std::string& text);
 
 private:
+    // The action as the service log names it.
+    static constexpr const char* kServiceAction = "Temp Comp Data Write";
     void read();
 
     radioStorage& storage_;

@@ -2,6 +2,7 @@
 #include "tuning/TuningBench.h"
 
 #include "sim/FaultPlan.h"
+#include "support/ScopedServiceLog.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,7 @@ struct Measurement {
 };
 
 TEST(BatteryThresholdSessionTest, KeepsOnlyMeasurementsNearTheOpeningValue) {
+    ScopedServiceLog log;
     BatteryBench b;
     for (const Measurement m : {Measurement{117, false}, Measurement{116, true}, Measurement{117, false},
                                 Measurement{84, true}, Measurement{83, false}}) {
@@ -64,7 +66,13 @@ TEST(BatteryThresholdSessionTest, KeepsOnlyMeasurementsNearTheOpeningValue) {
             EXPECT_EQ(b.t.ui.shown, (Words{"NOTE|Incorrect supply voltage setting|!"}));
             EXPECT_EQ(b.t.storage.value(18, 1), before);
         }
+        // Each Program leaves one service-log line: the measurement, taken or refused.
+        const auto records = log.records();
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ(records.back().after, m.measured);
+        EXPECT_EQ(records.back().result, m.accepted ? ServiceResult::Done : ServiceResult::Refused);
     }
+    EXPECT_EQ(log.records().size(), 5u);
 }
 
 TEST(BatteryThresholdSessionTest, ALostCommitIsReportedAndNotStored) {

@@ -1,6 +1,8 @@
 #include "tuning/KMPowerTuneSession.h"
 #include "tuning/TuningBench.h"
 
+#include "support/ScopedServiceLog.h"
+
 #include "sim/FaultPlan.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +114,7 @@ class KMCommitTest : public ::testing::TestWithParam<Commit> {};
 
 TEST_P(KMCommitTest, CommitsAndStoresEveryUsedPoint) {
     const Commit& c = GetParam();
+    ScopedServiceLog log;
     KMBench b(c.profile);
     b.t.storage.setValue(0, 3, 0);  // F4 transmit unused
     b.t.storage.setValue(17, 6, 77);
@@ -129,6 +132,13 @@ TEST_P(KMCommitTest, CommitsAndStoresEveryUsedPoint) {
     EXPECT_EQ(b.t.storage.value(17, 2), static_cast<std::int32_t>(c.otherValue >> 8));
     EXPECT_EQ(b.t.storage.value(17, 6), 77) << "F4 is not in use";
     EXPECT_EQ(*b.t.bench.softpots().stored(17, 0), c.f1Value);
+    // One service-log line per point sent, with the softpot value the radio took.
+    const auto records = log.records();
+    ASSERT_EQ(records.size(), 6u);
+    for (const serviceRecord& r : records) {
+        EXPECT_EQ(r.result, ServiceResult::Done);
+        EXPECT_EQ(r.after, r.point == 1 ? c.f1Value : c.otherValue) << "F" << r.point.value_or(0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

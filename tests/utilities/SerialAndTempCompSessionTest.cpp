@@ -4,11 +4,14 @@
 #include "utilities/UtilityFixture.h"
 #include "utilities/utilityMessages.h"
 
+#include "support/ScopedServiceLog.h"
+
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
+using testing::ScopedServiceLog;
 using testing::UtilityBench;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -79,6 +82,7 @@ TEST(SerialProgramSessionTest, UpdateAndEnterPaths) {
          false, false},
     };
     for (const Case& c : cases) {
+        ScopedServiceLog log;
         UtilityBench radio("portable-v1");
         SerialProgramSession session(radio.storage, radio.operations, radio.ui, radio.kind);
         if (c.otherRadio) putOtherRadio(radio);
@@ -91,6 +95,14 @@ TEST(SerialProgramSessionTest, UpdateAndEnterPaths) {
             EXPECT_EQ(writes[0], (Bytes{0, '7', '8', '1', 'T', 'K', 'A', '0', '9', '9', '9'})) << c.why;
         }
         EXPECT_EQ(radio.bench.payloads(kIdentity).empty(), !c.serialRead) << c.why;
+        // Only a write leaves a service-log line, with the new serial number.
+        const auto records = log.records();
+        ASSERT_EQ(records.size(), c.written ? 1u : 0u) << c.why;
+        if (c.written) {
+            EXPECT_EQ(records[0].family, "Program Serial No.");
+            EXPECT_EQ(records[0].written, c.text);
+            EXPECT_EQ(records[0].result, ServiceResult::Done);
+        }
         EXPECT_EQ(radio.bench.opener.opened, radio.bench.opener.closed) << c.why;
     }
 }
@@ -104,11 +116,14 @@ TEST(SerialProgramSessionTest, EntryFieldCharacters) {
 }
 
 TEST(SerialProgramSessionTest, AFailedWriteIsARadioCommunicationError) {
+    ScopedServiceLog log;
     UtilityBench radio("portable-v1");
     SerialProgramSession session(radio.storage, radio.operations, radio.ui, radio.kind);
     radio.refuseEvery(kWriteSerial);
     session.update("781TKA0999");
     EXPECT_EQ(radio.ui.texts(), (std::vector<std::string>{"ERROR|Radio Communication Error!!"}));
+    ASSERT_EQ(log.records().size(), 1u);
+    EXPECT_EQ(log.records()[0].result, ServiceResult::Failed);
 }
 
 TEST(TempCompSessionTest, ReadModeShowsTheFourBytesAsEightDigits) {
@@ -144,6 +159,7 @@ TEST(TempCompSessionTest, WriteModeProgramsExactlyEightDigits) {
         {"", "NOTE|Length of Temp Comp data must be exactly 4 bytes", std::nullopt},
     };
     for (const Case& c : cases) {
+        ScopedServiceLog log;
         UtilityBench radio("portable-v1");
         TempCompSession session(radio.storage, radio.ui, radio.kind, TempCompMode::Write);
         EXPECT_EQ(session.displayText(), "");
@@ -155,12 +171,21 @@ TEST(TempCompSessionTest, WriteModeProgramsExactlyEightDigits) {
             EXPECT_EQ(sent[0].frame, *c.frame);
         }
         EXPECT_EQ(radio.storage.value(0, 9), 0x0A);  // programming leaves the stored bytes alone
+        const auto records = log.records();
+        ASSERT_EQ(records.size(), c.frame ? 1u : 0u) << c.text;
+        if (c.frame) {
+            EXPECT_EQ(records[0].written, c.text);
+        }
     }
+    ScopedServiceLog log;
     UtilityBench failing("portable-v1");
     TempCompSession session(failing.storage, failing.ui, failing.kind, TempCompMode::Write);
     failing.refuseEvery(kSoftpot);
     session.program("12345678");
     EXPECT_EQ(failing.ui.texts(), (std::vector<std::string>{"ERROR|Error writing in Temp Comp data !!"}));
+    ASSERT_EQ(log.records().size(), 1u);
+    EXPECT_EQ(log.records()[0].result, ServiceResult::Failed);
+    EXPECT_EQ(log.records()[0].reason, "Error writing in Temp Comp data !!");
 }
 
 TEST(TempCompSessionTest, OpeningRuleAndEntryCharacters) {
