@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "cli/ArchiveLoading.h"
 #include "cli/CliConsole.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
@@ -37,28 +38,6 @@ fileModule archiveModule(const CliOptions& options) {
     if (!options.key) return fileModule();
     const int key = *options.key;
     return fileModule([key] { return key; });
-}
-
-// Loads the archive named on the command line; false (with the refusal said) when it was refused.
-bool loadNamedArchive(const CliOptions& options, radioStorage& storage, CliConsole& console) {
-    switch (archiveModule(options).loadArchive(options.archive, storage)) {
-        case ArchiveLoadResult::Loaded:
-            console.say(messages::kArchiveLoaded);
-            return true;
-        case ArchiveLoadResult::NotOpenable:
-            console.say(messages::kArchiveNotOpened);
-            return false;
-        case ArchiveLoadResult::NotAnArchive:
-            console.say(messages::kNotAnArchive);
-            return false;
-        case ArchiveLoadResult::IncompatibleVersion:
-            console.say(messages::kIncompatibleArchive);
-            return false;
-        case ArchiveLoadResult::InvalidTuningProcedureVersion:
-            console.say(messages::kInvalidTuningProcedure);
-            return false;
-    }
-    return false;
 }
 
 // A failure of radio work: a port that did not open is told by its cause, anything else by the
@@ -140,7 +119,7 @@ void explainPartialProgramming(const CliOptions& options, CliConsole& console) {
 
 int programCommand(const CliOptions& options, CliConsole& console) {
     radioStorage storage;
-    if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    if (!loadArchiveFile(options.archive, storage, console)) return status::kFile;
     if (const int refused = checkSameRadio(storage, console); refused != status::kDone) return refused;
     CliProgress progress(console);
     try {
@@ -175,7 +154,7 @@ int reportPdf(const radioStorage& storage, const std::string& path, const PdfWri
 
 int reportCommand(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
     radioStorage storage;
-    if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    if (!loadArchiveFile(options.archive, storage, console)) return status::kFile;
     if (options.pdf) {
         const int result = reportPdf(storage, *options.pdf, pdf, console);
         if (result != status::kDone || !options.output) return result;
@@ -203,7 +182,9 @@ int infoCommand(const CliOptions& options, std::ostream& out, CliConsole& consol
     return status::kDone;
 }
 
-int dispatch(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
+int dispatch(const CliOptions& options, const PdfWriter& pdf, const ServiceReportPdfWriter& servicePdf,
+             std::ostream& out, CliConsole& console) {
+    if (isComparisonCommand(options.command)) return runComparisonCommand(options, servicePdf, out, console);
     if (options.command == "read") return readCommand(options, out, console);
     if (options.command == "program") return programCommand(options, console);
     if (options.command == "report") return reportCommand(options, pdf, out, console);
@@ -225,17 +206,18 @@ int resetAfterInterruption(int signal, PortWatch& watch, CliConsole& console) {
 }
 
 // Runs a command with its ports watched: traced with -v, stopped by SIGINT or SIGTERM.
-int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
+int runWatched(const CliOptions& options, const PdfWriter& pdf, const ServiceReportPdfWriter& servicePdf,
+               std::ostream& out, CliConsole& console) {
     const std::unique_ptr<PortOpener> named = makeCliPortOpener(options);
     PortWatch watch;
     if (options.verbose) watch.trace = &console.err();
     WatchingPortOpener watching(named ? *named : portOpener(), watch);
     ScopedPortOpener scope(watching);
-    const bool talksToRadio = options.command != "report";
+    const bool talksToRadio = options.command != "report" && !isComparisonCommand(options.command);
     std::optional<StopSignals> signals;
     if (talksToRadio) signals.emplace();
     try {
-        return dispatch(options, pdf, out, console);
+        return dispatch(options, pdf, servicePdf, out, console);
     } catch (const Interrupted& interrupted) {
         return resetAfterInterruption(interrupted.signal, watch, console);
     }
@@ -244,7 +226,7 @@ int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& ou
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
-           const PdfWriter& pdf) {
+           const PdfWriter& pdf, const ServiceReportPdfWriter& servicePdf) {
     if (!arguments.empty() && isUtilityCommand(arguments.front())) return runUtilityCommand(arguments, out, err);
     CliOptions options;
     try {
@@ -264,7 +246,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     CliConsole console(err, errIsTerminal && !options.quiet, options.quiet);
     try {
-        return runWatched(options, pdf, out, console);
+        return runWatched(options, pdf, servicePdf, out, console);
     } catch (const UsageError& e) {
         err << "vantrel-cli: " << e.what() << '\n';
         return status::kUsage;
