@@ -57,7 +57,8 @@ int loadPair(const CliOptions& options, LoadedPair& pair, CliConsole& console) {
 void printTable(const ReportTable& table, std::ostream& out) {
     std::vector<std::size_t> widths(table.columns.size(), 0);
     const auto measure = [&](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
+        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], cells[i].size());
     };
     measure(table.columns);
     for (const auto& row : table.rows) measure(row);
@@ -117,7 +118,8 @@ json comparisonJson(const LoadedPair& pair, const ImageComparison& comparison) {
         identity.push_back({{"what", text.what}, {"before", utf8(text.before)}, {"after", utf8(text.after)}});
     for (const ComparedFamily& family : comparison.families) {
         if (family.supportChanged())
-            support.push_back({{"family", family.title}, {"before", family.supportedBefore}, {"after", family.supportedAfter}});
+            support.push_back(
+                {{"family", family.title}, {"before", family.supportedBefore}, {"after", family.supportedAfter}});
         for (const ComparedValue& value : family.values) {
             if (!value.changed()) continue;
             changes.push_back({{"family", family.title},
@@ -157,8 +159,8 @@ int serviceReportCommand(const CliOptions& options, const ServiceReportPdfWriter
     }
     LoadedPair pair;
     if (const int refused = loadPair(options, pair, console); refused != status::kDone) return refused;
-    const ServiceReport report = buildServiceReport(pair.before ? &*pair.before : nullptr, pair.beforeOrigin,
-                                                    pair.after, pair.afterOrigin);
+    const ServiceReport report =
+        buildServiceReport(pair.before ? &*pair.before : nullptr, pair.beforeOrigin, pair.after, pair.afterOrigin);
     if (!pdf(report, *options.output)) {
         console.error("the service report could not be written to " + *options.output);
         return status::kFile;

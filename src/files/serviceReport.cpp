@@ -76,7 +76,8 @@ std::vector<ReportTable> tablesOf(const ImageComparison& comparison, bool everyV
     std::vector<ReportTable> tables;
     if (!comparison.identity.empty()) {
         ReportTable identity{"IDENTITY", {"", "Before", "After"}, {}};
-        for (const ComparedText& text : comparison.identity) identity.rows.push_back({text.what, text.before, text.after});
+        for (const ComparedText& text : comparison.identity)
+            identity.rows.push_back({text.what, text.before, text.after});
         tables.push_back(std::move(identity));
     }
     ChangeTables builder(everyValue);

@@ -104,14 +104,16 @@ private:
         for (const bool receive : {false, true}) {
             for (int point = 1; point <= kPointCount; ++point) {
                 const int entry = receive ? RF_Frequency::receiveEntry(point) : RF_Frequency::transmitEntry(point);
-                ComparedValue value = valueAt(formatText("%s F%d", receive ? "Rx" : "Tx", point), identity::kPlanRow, entry);
+                ComparedValue value =
+                    valueAt(formatText("%s F%d", receive ? "Rx" : "Tx", point), identity::kPlanRow, entry);
                 value.point = point;
                 value.beforeMHz = pointMHz(before_, pointValueOf(before_, point, receive));
                 value.afterMHz = pointMHz(after_, pointValueOf(after_, point, receive));
                 family.values.push_back(std::move(value));
             }
         }
-        for (int i = 0; i < 4; ++i) planValue(family, formatText("Temperature compensation %d", i + 1), identity::kTempCompEntry + i);
+        for (int i = 0; i < 4; ++i)
+            planValue(family, formatText("Temperature compensation %d", i + 1), identity::kTempCompEntry + i);
         planValue(family, "Channel spacing mask", identity::kChannelSpacingMaskEntry);
         family.values.push_back(
             valueAt("Battery target (0.1 V)", identity::kBatteryRow, identity::kBatteryTargetEntry));
@@ -162,7 +164,8 @@ bool ComparedFamily::changed() const {
 }
 
 bool ImageComparison::equal() const {
-    return identity.empty() && std::none_of(families.begin(), families.end(), [](const auto& f) { return f.changed(); });
+    return identity.empty() &&
+           std::none_of(families.begin(), families.end(), [](const auto& f) { return f.changed(); });
 }
 
 ImageComparison compareImages(const radioStorage& before, const radioStorage& after) {

@@ -73,12 +73,14 @@ bool drawHeader(QPainter& painter, PageFlow& flow, const ServiceReport& report) 
     const QFont title = font(kTitlePixels, true);
     const QFont body = font(kTextPixels);
     painter.setFont(title);
-    painter.drawText(QPointF(0, QFontMetricsF(title).ascent()),
-                     report.hasBefore ? QStringLiteral("Service report: before and after") : QStringLiteral("Service report"));
+    painter.drawText(QPointF(0, QFontMetricsF(title).ascent()), report.hasBefore
+                                                                    ? QStringLiteral("Service report: before and after")
+                                                                    : QStringLiteral("Service report"));
     flow.y = lineHeight(title) + kGap / 2;
     const QFontMetricsF metrics(body);
     double labelWidth = 0;
-    for (const auto& line : report.header) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(text(line.first)));
+    for (const auto& line : report.header)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(text(line.first)));
     for (const auto& [label, value] : report.header) {
         painter.setFont(font(kTextPixels, true));
         painter.drawText(QPointF(0, flow.y + metrics.ascent()), text(label));
@@ -215,7 +217,8 @@ void ServiceReportRenderer::drawChart(QPainter& painter, const ReportChart& char
     const QFontMetricsF metrics(small);
     painter.setPen(Qt::black);
     painter.setFont(font(kTextPixels, true));
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), 16), Qt::AlignHCenter | Qt::AlignTop, text(chart.title));
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), 16), Qt::AlignHCenter | Qt::AlignTop,
+                     text(chart.title));
     const QRectF plot(area.left() + 46, area.top() + 22, area.width() - 56, area.height() - 62);
     painter.setFont(small);
     painter.setPen(QPen(Qt::black, 0.8));
@@ -240,20 +243,24 @@ void ServiceReportRenderer::drawChart(QPainter& painter, const ReportChart& char
         painter.setPen(QPen(QColor(225, 225, 225), 0.6));
         painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(px - 30, plot.bottom() + 2, 60, 12), Qt::AlignHCenter | Qt::AlignTop, tickText(tick, x.step));
+        painter.drawText(QRectF(px - 30, plot.bottom() + 2, 60, 12), Qt::AlignHCenter | Qt::AlignTop,
+                         tickText(tick, x.step));
     }
     for (const double tick : y.ticks) {
         const double py = at({x.low, tick}).y();
         painter.setPen(QPen(QColor(225, 225, 225), 0.6));
         painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(plot.left() - 34, py - 6, 30, 12), Qt::AlignRight | Qt::AlignVCenter, tickText(tick, y.step));
+        painter.drawText(QRectF(plot.left() - 34, py - 6, 30, 12), Qt::AlignRight | Qt::AlignVCenter,
+                         tickText(tick, y.step));
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 14, plot.width(), 12), Qt::AlignHCenter, QStringLiteral("MHz"));
+    painter.drawText(QRectF(plot.left(), plot.bottom() + 14, plot.width(), 12), Qt::AlignHCenter,
+                     QStringLiteral("MHz"));
     painter.save();
     painter.translate(area.left() + 8, plot.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, -6, plot.height(), 12), Qt::AlignCenter, QStringLiteral("softpot units"));
+    painter.drawText(QRectF(-plot.height() / 2, -6, plot.height(), 12), Qt::AlignCenter,
+                     QStringLiteral("softpot units"));
     painter.restore();
     painter.setRenderHint(QPainter::Antialiasing);
     drawSeries(painter, chart.before, kBeforeColour, Qt::DashLine, false, at);
