@@ -103,7 +103,7 @@ const OptionInfo* findOption(std::string_view word) {
 constexpr std::string_view kExitStatus =
     "Exit status:\n"
     "  0    done\n"
-    "  1    the radio failed, refused or is not the archive's radio\n"
+    "  1    the radio failed, refused or is not the archive's radio; compare: the archives differ\n"
     "  2    wrong command line\n"
     "  3    the serial port could not be opened\n"
     "  4    a file could not be read or written\n"

@@ -103,7 +103,7 @@ std::string utf8(const std::string& latin1) {
 json megahertz(std::optional<double> mhz) { return mhz ? json(*mhz) : json(nullptr); }
 
 json side(const radioStorage& storage, const ArchiveOrigin& origin) {
-    return {{"file", utf8(origin.file)},
+    return {{"file", origin.file},
             {"madeAt", origin.madeAt},
             {"serialNumber", utf8(storage.serialNumber())},
             {"modelNumber", utf8(storage.modelNumber())},
@@ -145,7 +145,8 @@ int compareCommand(const CliOptions& options, std::ostream& out, CliConsole& con
     if (const int refused = loadPair(options, pair, console); refused != status::kDone) return refused;
     const ImageComparison comparison = compareImages(*pair.before, pair.after);
     if (options.json) {
-        out << comparisonJson(pair, comparison).dump(2) << '\n';
+        // A file name that is no UTF-8 must not end the command: its odd bytes are replaced.
+        out << comparisonJson(pair, comparison).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
     } else {
         printText(buildServiceReport(&*pair.before, pair.beforeOrigin, pair.after, pair.afterOrigin), out);
     }

@@ -17,7 +17,7 @@ std::string yesNo(bool supported) { return supported ? "supported" : "unsupporte
 // The frequency a value sits at; both when the plan moved it.
 std::string frequencyCell(const ComparedValue& value) {
     if (value.point == 0 && !value.beforeMHz && !value.afterMHz) return {};
-    const std::string after = frequencyText(value.afterMHz);
+    std::string after = frequencyText(value.afterMHz);
     if (value.beforeMHz == value.afterMHz) return after;
     return frequencyText(value.beforeMHz) + " -> " + after;
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace vantrel {
 
@@ -112,7 +113,8 @@ void drawRow(QPainter& painter, const std::vector<std::string>& cells, const std
     double x = 0;
     for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
         const QRectF cell(x, top, widths[i] - kCellPadding / 2, height);
-        painter.drawText(cell, (i < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text(cells[i]));
+        const auto alignment = (i < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+        painter.drawText(cell, static_cast<int>(alignment), text(cells[i]));
         x += widths[i];
     }
 }
@@ -155,7 +157,8 @@ bool drawCharts(QPainter& painter, PageFlow& flow, const ServiceReportRenderer& 
     for (std::size_t i = 0; i < charts.size(); i += kChartColumns) {
         if (!flow.room(kChartHeight)) return false;
         for (std::size_t c = 0; c < kChartColumns && i + c < charts.size(); ++c) {
-            renderer.drawChart(painter, charts[i + c], QRectF(c * (width + kGap), flow.y, width, kChartHeight));
+            renderer.drawChart(painter, charts[i + c],
+                               QRectF(static_cast<double>(c) * (width + kGap), flow.y, width, kChartHeight));
         }
         flow.y += kChartHeight + kGap;
     }
@@ -163,8 +166,8 @@ bool drawCharts(QPainter& painter, PageFlow& flow, const ServiceReportRenderer& 
 }
 
 std::pair<double, double> extent(const ReportChart& chart, double ChartPoint::*field) {
-    double low = INFINITY;
-    double high = -INFINITY;
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
     for (const auto* series : {&chart.before, &chart.after}) {
         for (const ChartPoint& p : *series) {
             low = std::min(low, p.*field);

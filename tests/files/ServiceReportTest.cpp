@@ -77,7 +77,8 @@ TEST(ServiceReport, OneArchiveShowsEveryValueAndNoBefore) {
     const ServiceReport report = buildServiceReport(nullptr, {}, storage, {"radio.sfp", "2024-03-07 09:05:02"});
     EXPECT_FALSE(report.hasBefore);
     ASSERT_EQ(report.header.size(), 4u);
-    EXPECT_EQ(report.header[3], std::make_pair(std::string("Archive"), std::string("radio.sfp, made 2024-03-07 09:05:02")));
+    EXPECT_EQ(report.header[3],
+              std::make_pair(std::string("Archive"), std::string("radio.sfp, made 2024-03-07 09:05:02")));
     for (const ReportChart& chart : report.charts) EXPECT_TRUE(chart.before.empty()) << chart.title;
     ASSERT_FALSE(report.tables.empty());
     EXPECT_THAT(report.tables[0].columns, ElementsAreArray({"Value", "Frequency (MHz)", "Value"}));
@@ -85,7 +86,8 @@ TEST(ServiceReport, OneArchiveShowsEveryValueAndNoBefore) {
     EXPECT_EQ(high.title, "TRANSMIT HIGH POWER");
     EXPECT_THAT(high.rows.at(1), ElementsAreArray({"F2", "144.000000", "97"}));
     EXPECT_EQ(report.tables.back().title, "FAMILIES WITH ONE VALUE");
-    EXPECT_THAT(report.tables.back().rows.front(), ElementsAreArray({"REFERENCE OSCILLATOR WARP", "173.975000", "300"}));
+    EXPECT_THAT(report.tables.back().rows.front(),
+                ElementsAreArray({"REFERENCE OSCILLATOR WARP", "173.975000", "300"}));
     EXPECT_THAT(chartTitles(report), Not(Contains("SOFTPOT 28")));
 }
 

@@ -177,10 +177,10 @@ TEST(SoftpotComparison, SupportIdentityAndMovedPointsAreDifferences) {
     EXPECT_THAT(titles, ElementsAreArray({"IDENTITY", "FREQUENCY PLAN", "FAMILIES WITH ONE VALUE"}));
     EXPECT_THAT(tables[1].rows[0], ElementsAreArray({"Tx F2", "144.000000 -> 144.025000", "1400", "1405", "+5"}));
     // The unsupported family's value is no longer archived, so it reads 0.
-    EXPECT_THAT(tables[2].rows, ElementsAreArray({std::vector<std::string>{"DTMF SIGNALLING support", "",
-                                                                           "supported", "unsupported", ""},
-                                                  std::vector<std::string>{"DTMF SIGNALLING", "138.000000", "18",
-                                                                           "0", "-18"}}));
+    EXPECT_THAT(
+        tables[2].rows,
+        ElementsAreArray({std::vector<std::string>{"DTMF SIGNALLING support", "", "supported", "unsupported", ""},
+                          std::vector<std::string>{"DTMF SIGNALLING", "138.000000", "18", "0", "-18"}}));
 }
 
 }  // namespace
