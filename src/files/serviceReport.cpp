@@ -10,7 +10,6 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kSingleValuesTitle = "FAMILIES WITH ONE VALUE";
-constexpr const char* kPartNames[] = {"K", "M"};
 
 std::string yesNo(bool supported) { return supported ? "supported" : "unsupported"; }
 
@@ -115,7 +114,7 @@ std::vector<ReportChart> charts(const ImageComparison& comparison, bool hasBefor
         if (!charted(family)) continue;
         for (int part = 0; part < family.parts; ++part) {
             ReportChart chart;
-            chart.title = family.parts > 1 ? family.title + " - " + kPartNames[part % 2] : family.title;
+            chart.title = family.parts > 1 ? family.title + " - " + pointPartName(part) : family.title;
             if (hasBefore) chart.before = series(family, part, false);
             chart.after = series(family, part, true);
             result.push_back(std::move(chart));

@@ -17,6 +17,7 @@ namespace {
 // The RSSI block holds the three thresholds' softpot values, then their levels in -dBm.
 constexpr int kRssiThresholds = 3;
 constexpr const char* kPartNames[] = {"K", "M"};
+constexpr int kTempCompEntries = 4;
 
 using Place = std::pair<int, int>;
 
@@ -51,7 +52,7 @@ std::pair<std::string, int> itemOf(const SoftpotFamilyRow& row, int index) {
     if (perPoint(row)) {
         const int point = index / row.entriesPerPoint() + 1;
         if (row.entriesPerPoint() == 1) return {formatText("F%d", point), point};
-        return {formatText("F%d %s", point, kPartNames[index % row.entriesPerPoint()]), point};
+        return {formatText("F%d %s", point, pointPartName(index % row.entriesPerPoint())), point};
     }
     if (row.points == PointRule::Thresholds) {
         if (index < kRssiThresholds) return {formatText("Threshold %d", index + 1), 0};
@@ -106,13 +107,11 @@ private:
                 const int entry = receive ? RF_Frequency::receiveEntry(point) : RF_Frequency::transmitEntry(point);
                 ComparedValue value =
                     valueAt(formatText("%s F%d", receive ? "Rx" : "Tx", point), identity::kPlanRow, entry);
-                value.point = point;
-                value.beforeMHz = pointMHz(before_, pointValueOf(before_, point, receive));
-                value.afterMHz = pointMHz(after_, pointValueOf(after_, point, receive));
+                placeAtPoint(value, point, receive);
                 family.values.push_back(std::move(value));
             }
         }
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < kTempCompEntries; ++i)
             planValue(family, formatText("Temperature compensation %d", i + 1), identity::kTempCompEntry + i);
         planValue(family, "Channel spacing mask", identity::kChannelSpacingMaskEntry);
         family.values.push_back(
@@ -139,15 +138,15 @@ private:
         return family;
     }
 
+    void placeAtPoint(ComparedValue& value, int point, bool receive) const {
+        value.point = point;
+        value.beforeMHz = pointMHz(before_, pointValueOf(before_, point, receive));
+        value.afterMHz = pointMHz(after_, pointValueOf(after_, point, receive));
+    }
+
     // Per-point values sit at their own point; a family's one value at the point it is tuned at.
     void locate(ComparedValue& value, const SoftpotFamilyRow& row, int point) const {
-        const bool receive = onReceiveSide(row);
-        if (point != 0) {
-            value.point = point;
-            value.beforeMHz = pointMHz(before_, pointValueOf(before_, point, receive));
-            value.afterMHz = pointMHz(after_, pointValueOf(after_, point, receive));
-            return;
-        }
+        if (point != 0) return placeAtPoint(value, point, onReceiveSide(row));
         value.point = tuningPoint(row, after_);
         value.beforeMHz = pointMHz(before_, tuningPointValue(row, before_));
         value.afterMHz = pointMHz(after_, tuningPointValue(row, after_));
@@ -178,6 +177,8 @@ std::string comparedFamilyTitle(const SoftpotFamilyRow& row) {
     if (row.firstEntry > 0) return formatText("SOFTPOT %d VALUE %d", row.softpot, row.firstEntry + 1);
     return formatText("SOFTPOT %d", row.softpot);
 }
+
+const char* pointPartName(int part) { return kPartNames[part == 0 ? 0 : 1]; }
 
 std::string frequencyText(std::optional<double> mhz) { return mhz ? formatText("%f", *mhz) : std::string("not used"); }
 

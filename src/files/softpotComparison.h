@@ -69,6 +69,9 @@ ImageComparison compareImages(const radioStorage& before, const radioStorage& af
 // shows, its softpot number.
 std::string comparedFamilyTitle(const SoftpotFamilyRow& row);
 
+// The name of one part of a point's values: the K and M pairs are the only family with two.
+const char* pointPartName(int part);
+
 // A frequency as the softpot report prints it ("450.125000").
 std::string frequencyText(std::optional<double> mhz);
 
