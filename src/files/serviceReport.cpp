@@ -35,7 +35,8 @@ public:
     }
 
     void add(const ComparedFamily& family) {
-        if (!everyValue_ && !family.changed()) return;
+        // Every value of one archive leaves out the blocks it holds nothing in, as its charts do.
+        if (everyValue_ ? !family.holdsValues() : !family.changed()) return;
         const bool own = family.perPoint || !family.family;
         ReportTable table{family.title, columns(family.family ? "Point" : "Value"), {}};
         ReportTable& target = own ? table : shared_;
@@ -98,14 +99,11 @@ std::vector<ChartPoint> series(const ComparedFamily& family, int part, bool afte
     return points;
 }
 
-// A family is charted when the report shows it (it has a title) and either image holds a value
-// of it: a block of zeros is one the radio never filled, as the transmit power block of a radio of
-// the second tuning procedure, and a flat line at 0 would only crowd out the charts that matter.
+// A family is charted when the report shows it (it has a title) and it holds values: a flat line
+// at 0 of a block the radio never filled would only crowd out the charts that matter.
 bool charted(const ComparedFamily& family) {
     if (!family.perPoint || !family.present() || !family.family) return false;
-    if (catalogueRow(*family.family).title.empty()) return false;
-    return std::any_of(family.values.begin(), family.values.end(),
-                       [](const ComparedValue& v) { return v.before != 0 || v.after != 0; });
+    return !catalogueRow(*family.family).title.empty() && family.holdsValues();
 }
 
 std::vector<ReportChart> charts(const ImageComparison& comparison, bool hasBefore) {

@@ -162,6 +162,10 @@ bool ComparedFamily::changed() const {
     return supportChanged() || std::any_of(values.begin(), values.end(), [](const auto& v) { return v.changed(); });
 }
 
+bool ComparedFamily::holdsValues() const {
+    return std::any_of(values.begin(), values.end(), [](const auto& v) { return v.before != 0 || v.after != 0; });
+}
+
 bool ImageComparison::equal() const {
     return identity.empty() &&
            std::none_of(families.begin(), families.end(), [](const auto& f) { return f.changed(); });

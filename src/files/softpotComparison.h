@@ -42,6 +42,9 @@ struct ComparedFamily {
     bool changed() const;
     // Whether either image has the family at all; one that neither supports is left out.
     bool present() const { return supportedBefore || supportedAfter; }
+    // Whether any value is not 0 in either image. A block of zeros is one the radio never filled,
+    // as the old transmit power block of a radio of the second tuning procedure.
+    bool holdsValues() const;
 };
 
 // The texts of the two images that are no numbers.

@@ -89,6 +89,13 @@ TEST(ServiceReport, OneArchiveShowsEveryValueAndNoBefore) {
     EXPECT_THAT(report.tables.back().rows.front(),
                 ElementsAreArray({"REFERENCE OSCILLATOR WARP", "173.975000", "300"}));
     EXPECT_THAT(chartTitles(report), Not(Contains("SOFTPOT 28")));
+
+    // A block the radio never filled is no table either: the second procedure's old power block.
+    const radioStorage mobile = readRadio("mobile-v2.json");
+    std::vector<std::string> titles;
+    for (const ReportTable& table : buildServiceReport(nullptr, {}, mobile, {}).tables) titles.push_back(table.title);
+    EXPECT_THAT(titles, Not(Contains("TRANSMIT HIGH POWER")));
+    EXPECT_THAT(titles, Contains("MOBILE K & M SOFTPOTS"));
 }
 
 TEST(ArchiveTime, ABackupsNameGivesItsTimeElseTheFileIsAsked) {
