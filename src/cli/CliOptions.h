@@ -8,7 +8,7 @@
 namespace vantrel::cli {
 
 struct CliOptions {
-    std::string command;                // read, program, report, info; help or version when asked for
+    std::string command;                // read, program, report, info, compare, service-report; help, version
     std::string helpTopic;              // the command whose help was asked for; empty for all
     std::string archive;                // the archive of program and report; the first of two
     std::string secondArchive;          // compare and service-report: the archive after the work
