@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "cli/ArchiveLoading.h"
 #include "cli/CliConsole.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
@@ -22,7 +23,6 @@
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
 #include "operations/ReadOutcome.h"
-#include "operations/archiveLoadMessage.h"
 #include "operations/commandMessages.h"
 #include "operations/programAllRecord.h"
 #include "operations/radioOperations.h"
@@ -42,13 +42,6 @@ fileModule archiveModule(const CliOptions& options) {
     if (!options.key) return fileModule();
     const int key = *options.key;
     return fileModule([key] { return key; });
-}
-
-// Loads the archive named on the command line; false (with the refusal said) when it was refused.
-bool loadNamedArchive(const CliOptions& options, radioStorage& storage, CliConsole& console) {
-    const ArchiveLoadResult result = archiveModule(options).loadArchive(options.archive, storage);
-    console.say(archiveLoadMessage(result));
-    return result == ArchiveLoadResult::Loaded;
 }
 
 // A failure of radio work: a port that did not open is told by its cause, anything else by the
@@ -131,7 +124,7 @@ void explainPartialProgramming(const CliOptions& options, CliConsole& console) {
 
 int programCommand(const CliOptions& options, CliConsole& console) {
     radioStorage storage;
-    if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    if (!loadArchiveFile(options.archive, storage, console)) return status::kFile;
     if (const int refused = checkSameRadio(storage, console); refused != status::kDone) return refused;
     CliProgress progress(console);
     try {
@@ -166,7 +159,7 @@ int reportPdf(const radioStorage& storage, const std::string& path, const PdfWri
 
 int reportCommand(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
     radioStorage storage;
-    if (!loadNamedArchive(options, storage, console)) return status::kFile;
+    if (!loadArchiveFile(options.archive, storage, console)) return status::kFile;
     if (options.pdf) {
         const int result = reportPdf(storage, *options.pdf, pdf, console);
         if (result != status::kDone || !options.output) return result;
@@ -194,7 +187,9 @@ int infoCommand(const CliOptions& options, std::ostream& out, CliConsole& consol
     return status::kDone;
 }
 
-int dispatch(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
+int dispatch(const CliOptions& options, const PdfWriter& pdf, const ServiceReportPdfWriter& servicePdf,
+             std::ostream& out, CliConsole& console) {
+    if (isComparisonCommand(options.command)) return runComparisonCommand(options, servicePdf, out, console);
     if (options.command == "read") return readCommand(options, out, console);
     if (options.command == "program") return programCommand(options, console);
     if (options.command == "report") return reportCommand(options, pdf, out, console);
@@ -216,17 +211,18 @@ int resetAfterInterruption(int signal, PortWatch& watch, CliConsole& console) {
 }
 
 // Runs a command with its ports watched: traced with -v, stopped by SIGINT or SIGTERM.
-int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& out, CliConsole& console) {
+int runWatched(const CliOptions& options, const PdfWriter& pdf, const ServiceReportPdfWriter& servicePdf,
+               std::ostream& out, CliConsole& console) {
     const std::unique_ptr<PortOpener> named = makeCliPortOpener(options);
     PortWatch watch;
     if (options.verbose) watch.trace = &console.err();
     WatchingPortOpener watching(named ? *named : portOpener(), watch);
     ScopedPortOpener scope(watching);
-    const bool talksToRadio = options.command != "report";
+    const bool talksToRadio = options.command != "report" && !isComparisonCommand(options.command);
     std::optional<StopSignals> signals;
     if (talksToRadio) signals.emplace();
     try {
-        return dispatch(options, pdf, out, console);
+        return dispatch(options, pdf, servicePdf, out, console);
     } catch (const Interrupted& interrupted) {
         return resetAfterInterruption(interrupted.signal, watch, console);
     }
@@ -235,7 +231,7 @@ int runWatched(const CliOptions& options, const PdfWriter& pdf, std::ostream& ou
 }  // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
-           const PdfWriter& pdf) {
+           const PdfWriter& pdf, const ServiceReportPdfWriter& servicePdf) {
     if (!arguments.empty() && isUtilityCommand(arguments.front())) return runUtilityCommand(arguments, out, err);
     if (const auto status = runServiceVerb(arguments, std::cin, out, err)) return *status;
     CliOptions options;
@@ -256,7 +252,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     CliConsole console(err, errIsTerminal && !options.quiet, options.quiet);
     try {
-        return runWatched(options, pdf, out, console);
+        return runWatched(options, pdf, servicePdf, out, console);
     } catch (const UsageError& e) {
         err << "vantrel-cli: " << e.what() << '\n';
         return status::kUsage;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/ComparisonCommands.h"
+
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -24,9 +26,9 @@ inline constexpr int kSignalBase = 128;
 // one line rewritten in place, and only when `err` is a terminal.
 //
 // `pdf` writes the report's printed pages as a PDF file (false when the file cannot be written);
-// a build without it refuses --pdf.
+// a build without it refuses --pdf; `servicePdf` does the same for service-report.
 using PdfWriter = std::function<bool(const std::vector<std::string>& lines, const std::string& path)>;
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal = false,
-           const PdfWriter& pdf = {});
+           const PdfWriter& pdf = {}, const ServiceReportPdfWriter& servicePdf = {});
 
 }  // namespace vantrel::cli

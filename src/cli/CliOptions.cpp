@@ -19,6 +19,7 @@ struct CommandInfo {
     std::string_view summary;
     bool needsArchive;
     std::vector<std::string_view> takes;
+    bool takesSecondArchive = false;
 };
 
 const std::vector<CommandInfo>& commands() {
@@ -45,6 +46,20 @@ const std::vector<CommandInfo>& commands() {
          "read and print the radio's identity and frequency plan",
          false,
          {"--json", "--port", "--device", "--quiet", "--verbose"}},
+        {"compare",
+         "compare BEFORE.sfp AFTER.sfp [--json]",
+         "print every value that differs between two archives of one radio; exit status 0 when\n"
+         "  they are equal, 1 when they differ or come from different radios",
+         true,
+         {"--json", "--any-radio", "--quiet"},
+         true},
+        {"service-report",
+         "service-report [BEFORE.sfp] AFTER.sfp -o OUT.pdf",
+         "write a PDF of what changed between two archives, with a chart of every family's values\n"
+         "  over frequency (one archive: its values and charts)",
+         true,
+         {"--output", "--any-radio", "--quiet"},
+         true},
     };
     return table;
 }
@@ -70,7 +85,8 @@ const std::vector<OptionInfo>& optionTable() {
         {"--port", "", "N", "use COM N instead of the port in com.ini"},
         {"--device", "", "PATH", "use this serial device (Linux and macOS)"},
         {"--key", "", "N", "archive key 0..32767 (default: drawn at random)"},
-        {"--json", "", "", "print the identity as JSON"},
+        {"--json", "", "", "print the identity or the comparison as JSON"},
+        {"--any-radio", "", "", "compare archives even when their serial numbers differ"},
         {"--quiet", "-q", "", "no progress and no notes, only errors"},
         {"--verbose", "-v", "", "log every exchange with the radio (bytes and times) to standard error"},
     };
@@ -87,7 +103,7 @@ const OptionInfo* findOption(std::string_view word) {
 constexpr std::string_view kExitStatus =
     "Exit status:\n"
     "  0    done\n"
-    "  1    the radio failed, refused or is not the archive's radio\n"
+    "  1    the radio failed, refused or is not the archive's radio; compare: the archives differ\n"
     "  2    wrong command line\n"
     "  3    the serial port could not be opened\n"
     "  4    a file could not be read or written\n"
@@ -115,6 +131,7 @@ void store(CliOptions& options, std::string_view name, const std::string& value)
     if (name == "--device") options.device = value;
     if (name == "--key") options.key = parseNumber(option, value);
     if (name == "--json") options.json = true;
+    if (name == "--any-radio") options.anyRadio = true;
     if (name == "--quiet") options.quiet = true;
     if (name == "--verbose") options.verbose = true;
 }
@@ -125,6 +142,8 @@ void takeOperand(CliOptions& options, const std::string& word) {
         options.command = word;
     } else if (options.archive.empty() && findCommand(options.command)->needsArchive) {
         options.archive = word;
+    } else if (options.secondArchive.empty() && findCommand(options.command)->takesSecondArchive) {
+        options.secondArchive = word;
     } else {
         throw UsageError("unexpected argument " + word);
     }
@@ -140,6 +159,10 @@ void checkComplete(const CliOptions& options, const std::vector<std::string>& gi
     }
     if (options.command == "read" && !options.output) throw UsageError("read needs -o FILE.sfp");
     if (command.needsArchive && options.archive.empty()) throw UsageError(options.command + " needs an archive file");
+    if (options.command == "compare" && options.secondArchive.empty())
+        throw UsageError("compare needs two archive files");
+    if (options.command == "service-report" && (!options.output || options.toStandardOutput()))
+        throw UsageError("service-report needs -o OUT.pdf");
     if (options.port && options.device) throw UsageError("--port and --device exclude each other");
     if (options.key && (*options.key < 0 || *options.key > 32767)) throw UsageError("--key takes 0..32767");
     if (options.quiet && options.verbose) throw UsageError("--quiet and --verbose exclude each other");

@@ -8,9 +8,10 @@
 namespace vantrel::cli {
 
 struct CliOptions {
-    std::string command;                // read, program, report, info; help or version when asked for
+    std::string command;                // read, program, report, info, compare, service-report; help, version
     std::string helpTopic;              // the command whose help was asked for; empty for all
-    std::string archive;                // the archive of program and report
+    std::string archive;                // the archive of program and report; the first of two
+    std::string secondArchive;          // compare and service-report: the archive after the work
     std::optional<std::string> output;  // "-" is standard output
     std::optional<int> port;            // --port N: COM N instead of the configured port
     std::optional<std::string> pdf;     // --pdf FILE: the report's printed pages as a PDF file
@@ -19,6 +20,7 @@ struct CliOptions {
     bool quiet = false;
     bool verbose = false;
     bool json = false;
+    bool anyRadio = false;  // --any-radio: archives of different radios may be compared
 
     bool toStandardOutput() const { return output && *output == "-"; }
 };

@@ -15,6 +15,7 @@
 
 #ifdef VANTREL_CLI_PDF
 #include "printing/ReportPageRenderer.h"
+#include "printing/ServiceReportRenderer.h"
 
 #include <QGuiApplication>
 #include <memory>
@@ -30,14 +31,20 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     std::unique_ptr<QGuiApplication> toolkit;
+    auto startToolkit = [&] {
+        if (QGuiApplication::instance() != nullptr) return;
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        toolkit = std::make_unique<QGuiApplication>(toolkitArgc, toolkitArgv);
+    };
     auto writePdf = [&](const std::vector<std::string>& lines, const std::string& path) {
-        if (QGuiApplication::instance() == nullptr) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            toolkit = std::make_unique<QGuiApplication>(toolkitArgc, toolkitArgv);
-        }
+        startToolkit();
         return vantrel::writeReportPdf(lines, path);
     };
-    return vantrel::cli::runCli(arguments, std::cout, std::cerr, errIsTerminal, writePdf);
+    auto writeServicePdf = [&](const vantrel::ServiceReport& report, const std::string& path) {
+        startToolkit();
+        return vantrel::writeServiceReportPdf(report, path);
+    };
+    return vantrel::cli::runCli(arguments, std::cout, std::cerr, errIsTerminal, writePdf, writeServicePdf);
 #else
     return vantrel::cli::runCli(arguments, std::cout, std::cerr, errIsTerminal);
 #endif

@@ -34,4 +34,9 @@ std::optional<std::filesystem::path> saveBackup(fileModule& archive, const radio
 void keepBackup(fileModule& archive, const radioStorage& storage, const std::filesystem::path& programDirectory,
                 std::ostream& log);
 
+// When an archive was made, for a report: the time in a backup's name ("...-20240307-090502.sfp",
+// also "-2" and on), else the file's modification time, in local time as "2024-03-07 09:05:02"
+// and followed by where it came from. An archive holds no time of its own.
+std::string archiveTimeText(const std::filesystem::path& path);
+
 }  // namespace vantrel
