@@ -55,7 +55,12 @@ TEST(FileLocations, FollowTheProgramFolderAndTheUsersBaseFolders) {
          "/home/tech/.config/vantrel", "/home/tech/.local/share/vantrel", "/opt/vantrel"},
         {"no home at all", "/usr/bin", false, {}, "/usr/bin", "/usr/bin", "/usr/bin"},
         {"relative home", "/usr/bin", false, {{"HOME", "tech"}}, "/usr/bin", "/usr/bin", "/usr/bin"},
-        {"one base folder set, no home", "/usr/bin", false, {{"XDG_CONFIG_HOME", "/cfg"}}, "/usr/bin", "/usr/bin",
+        {"one base folder set, no home",
+         "/usr/bin",
+         false,
+         {{"XDG_CONFIG_HOME", "/cfg"}},
+         "/usr/bin",
+         "/usr/bin",
          "/usr/bin"},
     };
     for (const auto& c : cases) {
