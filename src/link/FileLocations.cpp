@@ -20,7 +20,8 @@ std::optional<std::filesystem::path> baseFolder(const HostEnvironment& host, con
         const std::optional<std::string> value = host.variable(name);
         if (!value || value->empty()) return std::nullopt;
         std::filesystem::path path(*value);
-        if (!path.is_absolute()) return std::nullopt;
+        // Rooted rather than absolute: the same decision on every host, Windows included.
+        if (!path.has_root_directory()) return std::nullopt;
         return path;
     };
     if (auto set = usable(variable)) return set;
@@ -48,13 +49,15 @@ std::filesystem::path FileLocations::chosenOrShipped(const std::filesystem::path
 }
 
 FileLocations decideFileLocations(const std::filesystem::path& programFolder, const HostEnvironment& host) {
-    if (host.writable(programFolder)) return besideTheProgram(programFolder);
+    const std::filesystem::path shipped = shippedFolder(programFolder);
+    const bool installation = shipped != programFolder && host.exists(shipped);
+    if (!installation && host.writable(programFolder)) return besideTheProgram(programFolder);
     const auto config = baseFolder(host, "XDG_CONFIG_HOME", std::filesystem::path(".config"));
     const auto data = baseFolder(host, "XDG_DATA_HOME", std::filesystem::path(".local") / "share");
     // Nowhere else to go: the program folder stays, and each write into it reports its failure.
     if (!config || !data) return besideTheProgram(programFolder);
     const std::filesystem::path dataFolder = *data / kFolderName;
-    return {*config / kFolderName, dataFolder, shippedFolder(programFolder), dataFolder, true};
+    return {*config / kFolderName, dataFolder, shipped, dataFolder, true};
 }
 
 HostEnvironment hostEnvironment() {
@@ -63,7 +66,11 @@ HostEnvironment hostEnvironment() {
                 if (value == nullptr) return std::nullopt;
                 return std::string(value);
             },
-            folderWritable};
+            folderWritable,
+            [](const std::filesystem::path& folder) {
+                std::error_code error;
+                return std::filesystem::is_directory(folder, error);
+            }};
 }
 
 FileLocations fileLocations() { return decideFileLocations(programDirectory(), hostEnvironment()); }

@@ -14,6 +14,7 @@ struct HostEnvironment {
     std::function<std::optional<std::string>(const std::string& name)> variable;
     // Whether the program may create and change files in the folder.
     std::function<bool(const std::filesystem::path& folder)> writable;
+    std::function<bool(const std::filesystem::path& folder)> exists;
 };
 
 // The host the program runs on.
@@ -25,7 +26,9 @@ bool folderWritable(const std::filesystem::path& folder);
 // Where each kind of file lives. A writable program folder (a build folder, an unpacked archive,
 // Windows) holds them all. An installed program's folder is not writable: what the technician
 // chooses and what the program writes then lives per user in the XDG folders, and what ships with
-// the program is read from the installation's share folder.
+// the program is read from the installation's share folder. An installation stays one even where
+// its folder is writable (root, or a prefix in the home folder): nothing is written beside the
+// installed executables.
 struct FileLocations {
     std::filesystem::path configuration;  // com.ini and the comN port links
     std::filesystem::path data;           // backups/, and the working directory of Read Radio and Program All
