@@ -20,6 +20,11 @@ packages=(
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
+# scripts/setup.sh --package adds what builds and proves the Debian package (scripts/test-package.sh):
+# the menu entry and manual page checks, lintian, and mmdebstrap for a fresh root.
+if [ "${1:-}" = "--package" ]; then
+  packages+=(dpkg-dev desktop-file-utils man-db lintian mmdebstrap)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

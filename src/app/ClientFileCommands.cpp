@@ -112,14 +112,16 @@ void TVantrelMDIClient::saveArchiveCommand() {
     show(messages::kArchiveSaved, MessageIcon::Information);
 }
 
-// Relative names (the report file, the settings file) then land in the program folder.
+// Relative names (the report file, the settings file) then land in the program folder, or in the
+// per-user data folder of an installed program.
 void TVantrelMDIClient::enterProgramFolder() const {
+    ensureFolder(locations_.data);
     std::error_code ignored;
-    std::filesystem::current_path(folder_, ignored);
+    std::filesystem::current_path(locations_.data, ignored);
 }
 
 TProgressWindow& TVantrelMDIClient::openProgress(const char* title) {
-    progress_ = std::make_unique<TProgressWindow>(QString::fromLatin1(title), folder_ / "title.bmp");
+    progress_ = std::make_unique<TProgressWindow>(QString::fromLatin1(title), locations_.shipped / "title.bmp");
     progress_->show();
     return *progress_;
 }
@@ -183,7 +185,7 @@ void TVantrelMDIClient::showFailure(const messages::Message& message) {
     }
 }
 
-void TVantrelMDIClient::backUpReadRadio() { keepBackup(archive_, storage_, folder_, std::cerr); }
+void TVantrelMDIClient::backUpReadRadio() { keepBackup(archive_, storage_, locations_.data, std::cerr); }
 
 void TVantrelMDIClient::programAllCommand() {
     enterProgramFolder();

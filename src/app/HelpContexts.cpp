@@ -28,11 +28,11 @@ std::optional<int> helpContextForScreen(int openScreenKind) {
 
 }  // namespace vantrel
 
-#include "link/ProgramDirectory.h"
+#include "link/FileLocations.h"
 
 namespace vantrel {
 
-std::filesystem::path helpPagePath() { return programDirectory() / "help" / "Vantrel.html"; }
+std::filesystem::path helpPagePath() { return fileLocations().shipped / "help" / "Vantrel.html"; }
 
 std::string helpAnchor(int context) { return std::to_string(context); }
 

@@ -8,7 +8,7 @@
 #include "app/TVantrelFrame.h"
 #include "app/TVantrelMDIChild.h"
 #include "app/TVantrelMDIClient.h"
-#include "link/ProgramDirectory.h"
+#include "link/FileLocations.h"
 #include "protocol/cominit.h"
 #include "screens/TuningWindowCommands.h"
 
@@ -33,10 +33,12 @@ TVantrelApp::~TVantrelApp() {
 bool TVantrelApp::start() {
     // Dialogs and child frames show the program's icon rather than the toolkit's.
     QApplication::setWindowIcon(applicationIcon());
-    recentFiles_ = std::make_unique<RecentFiles>();
+    const FileLocations locations = fileLocations();
+    if (!locations.settings.empty()) ensureFolder(locations.settings);
+    recentFiles_ = std::make_unique<RecentFiles>(locations.settings / RecentFiles::kSettingsFile);
 
     // The port check runs while the client is built, before there is a main window to show.
-    auto client = std::make_unique<TVantrelMDIClient>(openScreenKind_, programDirectory(), ui_);
+    auto client = std::make_unique<TVantrelMDIClient>(openScreenKind_, locations, ui_);
     if (client->startupRefused()) {
         exitStatus_ = kRefusedStartStatus;
         return false;

@@ -42,9 +42,8 @@ std::vector<std::string> droppedArchives(const QMimeData* data) {
 
 }  // namespace
 
-TVantrelMDIClient::TVantrelMDIClient(int& openScreenKind, std::filesystem::path folder, Interaction& ui,
-                                     QWidget* parent)
-    : QMdiArea(parent), openScreenKind_(openScreenKind), folder_(std::move(folder)), ui_(ui) {
+TVantrelMDIClient::TVantrelMDIClient(int& openScreenKind, FileLocations locations, Interaction& ui, QWidget* parent)
+    : QMdiArea(parent), openScreenKind_(openScreenKind), locations_(std::move(locations)), ui_(ui) {
     const ComStartupOutcome outcome = runComStartupCheck([this] {
         TCommSetupDialog dialog;
         ui_.runDialog(dialog);
@@ -161,7 +160,7 @@ void TVantrelMDIClient::openSetupPicture(bool portable) {
     setupPictureOpen_ = true;
 
     const char* picture = portable ? tunerSetupWindow::kPortablePicture : tunerSetupWindow::kMobilePicture;
-    auto* window = new tunerSetupWindow(portable, openScreenKind_, setupPictureOpen_, folder_ / picture);
+    auto* window = new tunerSetupWindow(portable, openScreenKind_, setupPictureOpen_, locations_.shipped / picture);
     auto* frame = new TVantrelMDIChild(window, QStringLiteral("Radio Setup"));
     addSubWindow(frame);
     frame->show();

@@ -3,6 +3,7 @@
 #include "app/CommandTable.h"
 #include "app/Interaction.h"
 #include "files/fileModule.h"
+#include "link/FileLocations.h"
 #include "model/radioStorage.h"
 #include "operations/radioOperations.h"
 
@@ -35,7 +36,7 @@ public:
 
     // Runs the start-up port check, which may show the port dialog; when "com.ini" still cannot
     // be read it shows the exit message and startupRefused() turns true.
-    TVantrelMDIClient(int& openScreenKind, std::filesystem::path folder, Interaction& ui, QWidget* parent = nullptr);
+    TVantrelMDIClient(int& openScreenKind, FileLocations locations, Interaction& ui, QWidget* parent = nullptr);
     ~TVantrelMDIClient() override;
 
     bool startupRefused() const { return startupRefused_; }
@@ -67,7 +68,7 @@ public:
     fileModule& archive() { return archive_; }
     Interaction& interaction() { return ui_; }
     int& openScreenKind() { return openScreenKind_; }
-    const std::filesystem::path& folder() const { return folder_; }
+    const FileLocations& locations() const { return locations_; }
 
     bool radioRead() const { return radioRead_; }
     bool archiveLoaded() const { return archiveLoaded_; }
@@ -106,7 +107,7 @@ private:
     void backUpReadRadio();
 
     int& openScreenKind_;
-    std::filesystem::path folder_;
+    FileLocations locations_;
     Interaction& ui_;
 
     radioStorage storage_;

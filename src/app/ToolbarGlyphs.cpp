@@ -172,9 +172,15 @@ QPixmap drawToolbarGlyph(int bitmap) {
     }
 }
 
-QPixmap drawApplicationIcon() {
-    QPixmap pixmap = canvas();
+QPixmap drawApplicationIcon(int pixels) {
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
+    // The antenna's arcs reach above the grid and the keypad to its lower edge: the square around
+    // the whole drawing is what fills the icon.
+    const QRectF whole(1.5, -4, 36, 36);
+    p.scale(pixels / whole.width(), pixels / whole.height());
+    p.translate(-whole.topLeft());
     prepare(p);
     radio(p, QRectF(9, 10, 14, 20));
     p.setPen(QPen(kArrowIn, 2));

@@ -9,8 +9,9 @@ namespace vantrel {
 // port) and 2001 (the serial number). An unknown number gives an empty pixmap.
 QPixmap drawToolbarGlyph(int bitmap);
 
-// The program's icon: a portable radio with its antenna and a tuning arc.
-QPixmap drawApplicationIcon();
+// The program's icon: a portable radio with its antenna and a tuning arc, drawn on the glyphs'
+// 32-pixel grid and scaled to `pixels` (the desktop menu's icons are drawn from it at build time).
+QPixmap drawApplicationIcon(int pixels = 32);
 
 namespace glyph {
 inline constexpr int kLoadArchive = 24332;

@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/QtInteraction.h"
 #include "app/TVantrelApp.h"
+#include "link/FileLocations.h"
 #include "link/ProgramDirectory.h"
 
 #include <QApplication>
@@ -23,13 +24,13 @@ constexpr const char* kHelp =
     "\n"
     "The Vantrel desktop program: read, tune and program a two-way radio on a serial port.\n"
     "ARCHIVE (*.sfp) is loaded at start; every argument, joined by blanks, names it.\n"
-    "The port is COM n of com.ini beside the program; on Linux COM n is the link comN there,\n"
-    "else /dev/ttyS(n-1). The help pages are in help/ beside the program.\n"
+    "The port is COM n of com.ini; on Linux COM n is the link comN beside it, else\n"
+    "/dev/ttyS(n-1).\n"
     "\n"
     "  -h, --help     show this text\n"
     "      --version  show the version\n"
     "\n"
-    "vantrel-cli does the same work without a display.\n";
+    "vantrel-cli does the same work without a display.\n\n";
 
 // Answered before the toolkit starts, which would abort without a display; only as the one
 // argument, so an archive of any other name still loads.
@@ -38,6 +39,7 @@ std::optional<int> answerWithoutWindow(int argc, char** argv) {
     const std::string_view word = argv[1];
     if (word == "--help" || word == "-h") {
         std::fputs(kHelp, stdout);
+        std::fputs(vantrel::describeFileLocations(vantrel::fileLocations()).c_str(), stdout);
         return 0;
     }
     if (word == "--version") {

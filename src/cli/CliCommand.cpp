@@ -16,8 +16,8 @@
 #include "files/radioBackup.h"
 #include "files/reportPages.h"
 #include "link/CommunicationError.h"
+#include "link/FileLocations.h"
 #include "link/PortOpenFailure.h"
-#include "link/ProgramDirectory.h"
 #include "model/RF_Frequency.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
@@ -94,7 +94,7 @@ int readCommand(const CliOptions& options, std::ostream& out, CliConsole& consol
     for (const messages::Message& message : readOutcomeMessages(outcome, storage)) console.say(message);
     if (!outcome.isComplete()) return status::kRadio;
     fileModule archive = archiveModule(options);
-    keepBackup(archive, storage, programDirectory(), console.err());
+    keepBackup(archive, storage, fileLocations().data, console.err());
     const auto bytes = archive.archiveBytes(storage);
     if (!bytes || !writeOutput(*options.output, *bytes, out, console)) {
         console.say(messages::kArchiveNotSaved);
@@ -243,7 +243,12 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command == "help") {
         out << usageText(options.helpTopic);
-        if (options.helpTopic.empty()) out << '\n' << kUtilityUsage << '\n' << kServiceVerbsSummary;
+        if (options.helpTopic.empty()) {
+            out << '\n'
+                << kUtilityUsage << '\n'
+                << kServiceVerbsSummary << '\n'
+                << describeFileLocations(fileLocations());
+        }
         return status::kDone;
     }
     if (options.command == "version") {

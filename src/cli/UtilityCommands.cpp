@@ -33,7 +33,7 @@ const char* const kUtilityUsage =
     "  temp-comp [--write HEX]\n"
     "                       print the four temperature compensation bytes, or program eight digits\n"
     "  bbo                  read the radio and print its baseband offsets as tone frequencies\n"
-    "                       (file-mode radios are described by bbo.cfg beside the program)\n"
+    "                       (file-mode radios are described by bbo.cfg, see Files below)\n"
     "  bbo-config decode FILE [-o DESCRIPTION.json]\n"
     "  bbo-config encode DESCRIPTION.json -o FILE\n"
     "                       read a baseband offset configuration as JSON, or write one from JSON;\n"

@@ -1,6 +1,6 @@
 #include "files/serviceLog.h"
 
-#include "link/ProgramDirectory.h"
+#include "link/FileLocations.h"
 
 #include <cstdio>
 #include <fstream>
@@ -50,7 +50,11 @@ bool putOnDisk(std::FILE* file) {
 
 serviceLog serviceLog::current() {
     const std::filesystem::path& chosen = chosenPath();
-    return serviceLog(chosen.empty() ? programDirectory() / kFileName : chosen);
+    if (!chosen.empty()) return serviceLog(chosen);
+    // Beside the backups: the program folder, or the user's data folder when installed.
+    const std::filesystem::path folder = fileLocations().data;
+    ensureFolder(folder);
+    return serviceLog(folder / kFileName);
 }
 
 std::filesystem::path serviceLog::setCurrentPath(const std::filesystem::path& path) {

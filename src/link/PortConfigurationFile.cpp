@@ -1,12 +1,12 @@
 #include "link/PortConfigurationFile.h"
 
-#include "link/ProgramDirectory.h"
+#include "link/FileLocations.h"
 
 #include <fstream>
 
 namespace vantrel {
 
-std::filesystem::path portConfigurationPath() { return programDirectory() / kPortConfigurationFileName; }
+std::filesystem::path portConfigurationPath() { return fileLocations().configuration / kPortConfigurationFileName; }
 
 std::int32_t parsePortNumber(std::string_view text) {
     std::size_t at = text.find(':');
@@ -34,6 +34,8 @@ std::int32_t readPortNumber(const std::filesystem::path& file) {
 void writePortNumber(std::int32_t number) { writePortNumber(portConfigurationPath(), number); }
 
 void writePortNumber(const std::filesystem::path& file, std::int32_t number) {
+    // A per-user configuration folder does not exist before the first choice.
+    if (file.has_parent_path()) ensureFolder(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     const std::string text = formatPortNumber(number);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));

@@ -7,9 +7,9 @@
 
 namespace vantrel {
 
-// "com.ini" in the program folder: the COM port number the technician chose, as the text
-// "COM Port Id :<n>" followed by a line feed and one blank. It is read afresh for every
-// connection, so a choice made in the port dialog applies to the next radio action.
+// "com.ini" in the configuration folder (see FileLocations.h): the COM port number the technician
+// chose, as the text "COM Port Id :<n>" followed by a line feed and one blank. It is read afresh for
+// every connection, so a choice made in the port dialog applies to the next radio action.
 inline constexpr std::string_view kPortConfigurationFileName = "com.ini";
 // Only the head of the file is looked at; whatever follows is ignored.
 inline constexpr std::size_t kPortConfigurationReadLimit = 2000;

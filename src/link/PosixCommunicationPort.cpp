@@ -1,8 +1,8 @@
 #include "link/PosixCommunicationPort.h"
 
 #include "link/CommunicationError.h"
+#include "link/FileLocations.h"
 #include "link/PortOpenFailure.h"
-#include "link/ProgramDirectory.h"
 
 #include <cerrno>
 #include <string>
@@ -92,7 +92,7 @@ void PosixCommunicationPort::Descriptor::claimExclusively() { exclusive_ = ::ioc
 
 std::filesystem::path PosixCommunicationPort::deviceFor(std::uint32_t portNumber) {
     if (portNumber == 0) return {};
-    std::filesystem::path link = programDirectory() / ("com" + std::to_string(portNumber));
+    std::filesystem::path link = fileLocations().configuration / ("com" + std::to_string(portNumber));
     std::error_code error;
     const auto type = std::filesystem::symlink_status(link, error).type();
     if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none) return link;

@@ -1,7 +1,7 @@
 #include "utilities/bboConfigFileModule.h"
 
 #include "files/fileBytes.h"
-#include "link/ProgramDirectory.h"
+#include "link/FileLocations.h"
 
 #include <fstream>
 
@@ -9,7 +9,9 @@ namespace vantrel {
 
 bboConfigFileModule::bboConfigFileModule(std::optional<std::filesystem::path> folder) : folder_(std::move(folder)) {}
 
-std::filesystem::path bboConfigFileModule::path() const { return folder_.value_or(programDirectory()) / kFileName; }
+std::filesystem::path bboConfigFileModule::path() const {
+    return folder_ ? *folder_ / kFileName : fileLocations().chosenOrShipped(kFileName);
+}
 
 bool bboConfigFileModule::open() {
     opened_ = std::ifstream(path(), std::ios::binary).is_open();

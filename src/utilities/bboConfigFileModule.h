@@ -9,16 +9,16 @@
 
 namespace vantrel {
 
-// The reader of "bbo.cfg" beside the executable. The whole file is read and checked at once,
-// before any of it is used, so a broken file is refused before anything reaches the radio;
-// the matching then walks the records read, in the order the file gives them.
+// The reader of "bbo.cfg", the technician's own or the shipped one (FileLocations.h). The whole
+// file is read and checked at once, before any of it is used, so a broken file is refused before
+// anything reaches the radio; the matching then walks the records read, in the order given.
 class bboConfigFileModule {
 public:
     static constexpr const char* kFileName = "bbo.cfg";
     // Far beyond any real configuration; a larger file is not read.
     static constexpr std::size_t kMaxFileSize = 1 << 20;
 
-    // The file in this folder; the program folder when none is given.
+    // The file in this folder; when none is given, the technician's own or else the shipped one.
     explicit bboConfigFileModule(std::optional<std::filesystem::path> folder = std::nullopt);
 
     std::filesystem::path path() const;
