@@ -1,6 +1,8 @@
 #include "cli/TuneScript.h"
 
 #include "model/radioStorage.h"
+#include "tuning/KMPowerTuneSession.h"
+#include "tuning/ReceiveSessions.h"
 #include "tuning/TunerBoxRule.h"
 #include "tuning/TuningFamily.h"
 #include "tuning/TuningSession.h"
@@ -8,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -33,6 +36,8 @@ const std::map<std::string, std::set<std::string>, std::less<>> kVerbs{
     {"set", {"point", "value", "readNewRadio"}},
     {"auto-tune", {"point", "confirm", "readNewRadio"}},
     {"measure", {"point", "readNewRadio"}},
+    {"power", {"point", "column", "watts", "readNewRadio"}},
+    {"update", {"threshold", "readNewRadio"}},
     {"commit", {"confirm", "readNewRadio"}},
     {"read", {}},
     {"close", {}},
@@ -125,6 +130,8 @@ std::string TuneScript::run(const Request& request) {
     if (verb == "commit") commit();
     if (verb == "auto-tune") autoTune(request);
     if (verb == "measure") measure(request);
+    if (verb == "power") power(request);
+    if (verb == "update") update(request);
     if (verb == "close") close();
     return answer(ui_.refusal());
 }
@@ -203,11 +210,20 @@ void TuneScript::set(const Request& request) {
     screen().boxEntered(row, value);
 }
 
-void TuneScript::commit() {
-    std::vector<std::string> boxTexts;
-    for (std::size_t i = 0; i < screen().rows().size(); ++i)
-        boxTexts.push_back(screen().workingText(static_cast<int>(i)));
-    screen().program(boxTexts);
+void TuneScript::commit() { screen().program(screen().boxTexts()); }
+
+// The K and M screen's power boxes: the box takes the focus (choosing the point while dekeyed,
+// the DAC value while keyed) and, with "watts", the reading typed into it.
+void TuneScript::power(const Request& request) {
+    auto* km = dynamic_cast<KMPowerTuneSession*>(session_.get());
+    if (km == nullptr) throw RequestError(std::string(screen().family().caption) + " has no power boxes");
+    const std::uint32_t column = request.has("column") ? request.count("column") : 1;
+    if (column != 1 && column != 2) throw RequestError("\"column\" must be 1 (Power 1) or 2 (Power 2)");
+    const int point = screen().rows().at(static_cast<std::size_t>(usableRow(request))).point;
+    const KMPowerTuneSession::PowerBox box{
+        point, column == 1 ? KMPowerTuneSession::PowerColumn::Power1 : KMPowerTuneSession::PowerColumn::Power2};
+    km->focusBox(box);
+    if (request.has("watts")) km->typePower(box, request.text("watts"));
 }
 
 void TuneScript::autoTune(const Request& request) {
@@ -220,6 +236,26 @@ void TuneScript::measure(const Request& request) {
     auto* meter = dynamic_cast<TuningMeasure*>(session_.get());
     if (meter == nullptr) throw RequestError(std::string(screen().family().caption) + " offers no measure");
     readings_ = meter->measure(rowOf(request));
+}
+
+// The RSSI screen's Update button of one threshold; the answer's readings are the thresholds
+// the radio then reports.
+void TuneScript::update(const Request& request) {
+    auto* rssi = dynamic_cast<RssiSession*>(session_.get());
+    if (rssi == nullptr) throw RequestError(std::string(screen().family().caption) + " has no Update buttons");
+    if (!request.has("threshold")) throw RequestError("update needs a \"threshold\"");
+    const std::uint32_t threshold = request.count("threshold");
+    if (threshold < 1 || threshold > rssi->thresholds().size()) {
+        throw RequestError("threshold " + std::to_string(threshold) + " is not on the " +
+                           std::string(screen().family().caption) + " screen");
+    }
+    rssi->update(static_cast<int>(threshold));
+    for (std::size_t i = 0; i < rssi->thresholds().size(); ++i) {
+        const std::string& text = rssi->thresholds()[i].softpot;
+        long long value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        readings_.push_back({"threshold" + std::to_string(i + 1), value});
+    }
 }
 
 void TuneScript::close() {
@@ -283,6 +319,9 @@ std::string TuneScript::answer(const std::optional<std::string>& refusal) const 
         result["maximum"] = s.maximum();
         result["rangeNote"] = s.rangeNote();
         result["points"] = pointsOf(s);
+        // What Program would take: the working values, or the K and M screen's fourteen power
+        // boxes (Power 1 and Power 2 of F1, then of F2, ...).
+        result["boxes"] = s.boxTexts();
     }
     result["messages"] = messagesOf(ui_.messages());
     if (!readings_.empty()) {

@@ -49,6 +49,8 @@ private:
     void commit();
     void autoTune(const Request& request);
     void measure(const Request& request);
+    void power(const Request& request);
+    void update(const Request& request);
     void close();
 
     TuningSession& screen() const;

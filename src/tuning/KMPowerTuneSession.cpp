@@ -45,6 +45,19 @@ std::size_t KMPowerTuneSession::boxIndex(PowerBox box) {
 
 const std::string& KMPowerTuneSession::powerText(PowerBox box) const { return powerTexts_.at(boxIndex(box)); }
 
+void KMPowerTuneSession::typePower(PowerBox box, std::string text) { powerTexts_.at(boxIndex(box)) = std::move(text); }
+
+std::vector<std::string> KMPowerTuneSession::boxTexts() const { return {powerTexts_.begin(), powerTexts_.end()}; }
+
+std::vector<TuningReading> KMPowerTuneSession::measure(int row) {
+    const int point = rows().at(static_cast<std::size_t>(row)).point;
+    const radioStorage& s = storage();
+    return {{"K", s.value(identity::kKMRow, kEntry(point))},
+            {"M", s.value(identity::kKMRow, mEntry(point))},
+            {"DAC1", dac1_},
+            {"DAC2", dac2_}};
+}
+
 std::vector<TuningRow> KMPowerTuneSession::layOutRows() { return perPointRows(false); }
 
 void KMPowerTuneSession::prepareRadio(EnhancedZIRK& conn) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tuning/KMPowerArithmetic.h"
+#include "tuning/TuningScreenActions.h"
 #include "tuning/TuningSession.h"
 
 #include <array>
@@ -13,7 +14,7 @@ namespace vantrel {
 // boxes; Program turns each pair of readings into K and M. There are no sliders: the box with
 // the keyboard focus chooses the point and the DAC value sent live, and failures and another
 // radio on the line are told in the status field.
-class KMPowerTuneSession : public TuningSession {
+class KMPowerTuneSession : public TuningSession, public TuningMeasure {
 public:
     enum class PowerColumn { Power1, Power2 };
     struct PowerBox {
@@ -28,8 +29,13 @@ public:
     // Program with the fourteen box texts: Power 1 and Power 2 of F1, then of F2, and so on.
     void program(const std::vector<std::string>& boxTexts) override;
 
-    // What a box shows after the display setup: the power the stored K and M predict.
+    // What a box shows: after the display setup the power the stored K and M predict, then what
+    // was typed into it.
     const std::string& powerText(PowerBox box) const;
+    void typePower(PowerBox box, std::string text);
+    std::vector<std::string> boxTexts() const override;
+    // The point's stored K and M and the two DAC values it is keyed at.
+    std::vector<TuningReading> measure(int row) override;
     PowerBox focusedBox() const { return focused_; }
     const KMScale& scale() const { return scale_; }
     static std::size_t boxIndex(PowerBox box);

@@ -134,6 +134,12 @@ std::string TuningSession::workingText(int index) const {
     return r.inUse ? formatText("%d", static_cast<int>(r.working)) : std::string();
 }
 
+std::vector<std::string> TuningSession::boxTexts() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) texts.push_back(workingText(i));
+    return texts;
+}
+
 std::string TuningSession::rangeNote() const {
     return formatText("Note : Valid Softpot values will range from %d-%d", static_cast<int>(minimum_),
                       static_cast<int>(maximum_));

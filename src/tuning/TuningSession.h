@@ -101,6 +101,8 @@ public:
     virtual std::string rangeNote() const;
     // The working value box text after a display setup.
     virtual std::string workingText(int row) const;
+    // The texts the screen's boxes show, in the order Program takes them.
+    virtual std::vector<std::string> boxTexts() const;
 
 protected:
     // The rows of the screen from the storage (stored values, channels, frequencies).

@@ -61,6 +61,57 @@ TEST_F(TuneScriptTest, AlignsASingleValueScreenAndClosesItAsTheDesktopDoes) {
     EXPECT_FALSE(script.finish().has_value());
 }
 
+// The K and M screen from a script: the power boxes take the focus and the watts read, measure
+// gives a point's K and M, and a commit takes the fourteen boxes, so the points whose readings
+// were not retyped keep their K and M.
+TEST(TuneScriptKandMTest, TypesReadingsIntoThePowerBoxesAndCommitsThem) {
+    ScopedServiceLog log;
+    TuningBench t("mobile-v2-centred-k");
+    cli::TuneScript script{t.storage, [&t] { t.context.readNewRadio(); }};
+    const auto send = [&script](const std::string& line) { return json::parse(script.handle(line)); };
+
+    json a = send(R"json({"verb": "open", "screen": "Transmit Power Tuning (Mobile)"})json");
+    ASSERT_TRUE(a["ok"]) << a;
+    ASSERT_EQ(a["boxes"].size(), 14u);
+    EXPECT_EQ(a["boxes"][0], "23.814");
+    EXPECT_EQ(a["boxes"][1], "34.574");
+    a = send(R"({"verb": "measure", "point": 2})");
+    const json f2 = a["readings"];
+    a = send(R"({"verb": "measure", "point": 1})");
+    EXPECT_EQ(a["readings"], json::parse(R"({"K": 200, "M": 50, "DAC1": 100, "DAC2": 150})"));
+
+    a = send(R"({"verb": "power", "point": 1, "column": 2})");
+    a = send(R"({"verb": "key"})");
+    EXPECT_TRUE(a["keyed"]);
+    EXPECT_THAT(a["status"].get<std::string>(), ::testing::HasSubstr("keyed up"));
+    a = send(R"({"verb": "power", "point": 1, "column": 2, "watts": "40.000"})");
+    EXPECT_EQ(a["boxes"][1], "40.000");
+    EXPECT_EQ(send(R"({"verb": "power", "point": 1, "column": 3})")["error"],
+              "\"column\" must be 1 (Power 1) or 2 (Power 2)");
+
+    a = send(R"({"verb": "commit", "confirm": true})");
+    ASSERT_TRUE(a["ok"]) << a;
+    EXPECT_NE(send(R"({"verb": "measure", "point": 1})")["readings"]["K"], 200);
+    // F2 was not retyped: its K and M come back from the powers shown to three decimals, so within
+    // one step of rounding, never the defaults an empty box would give.
+    const json f2After = send(R"({"verb": "measure", "point": 2})")["readings"];
+    EXPECT_NEAR(f2After["K"].get<int>(), f2["K"].get<int>(), 1);
+    EXPECT_NEAR(f2After["M"].get<int>(), f2["M"].get<int>(), 1);
+    EXPECT_FALSE(log.records().empty());
+    script.finish();
+}
+
+TEST_F(TuneScriptTest, UpdatesAnRssiThresholdFromTheSignalOnTheInput) {
+    ASSERT_TRUE(send(R"({"verb": "open", "screen": "RSSI Tuning"})")["ok"]);
+    t.requests();
+    const json a = send(R"({"verb": "update", "threshold": 2})");
+    ASSERT_TRUE(a["ok"]) << a;
+    EXPECT_EQ(a["readings"], json::parse(R"({"threshold1": 20, "threshold2": 38})"));
+    EXPECT_EQ(t.requests(), (Words{"serial", "commit 26=1", "read all 26", "calibration 25"}));
+    EXPECT_EQ(send(R"({"verb": "update", "threshold": 3})")["error"], "threshold 3 is not on the RSSI Tuning screen");
+    EXPECT_EQ(send(R"({"verb": "update"})")["error"], "update needs a \"threshold\"");
+}
+
 TEST_F(TuneScriptTest, AlignsAPerPointScreenPointByPoint) {
     json a = send(R"({"verb": "open", "screen": "Transmit High Power"})");
     ASSERT_TRUE(a["ok"]) << a;
@@ -178,7 +229,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"SecondOpen", R"({"verb": "open", "screen": "DTMF Deviation"})",
                    "a screen is already open: Reference Oscillator Warp"},
         BadRequest{"NoAutoTune", R"({"verb": "auto-tune"})", "Reference Oscillator Warp offers no auto-tune"},
-        BadRequest{"NoMeasure", R"({"verb": "measure", "point": 7})", "Reference Oscillator Warp offers no measure"}),
+        BadRequest{"NoMeasure", R"({"verb": "measure", "point": 7})", "Reference Oscillator Warp offers no measure"},
+        BadRequest{"NoPowerBoxes", R"({"verb": "power", "point": 7, "watts": "4.0"})",
+                   "Reference Oscillator Warp has no power boxes"},
+        BadRequest{"NoUpdateButtons", R"({"verb": "update", "threshold": 1})",
+                   "Reference Oscillator Warp has no Update buttons"}),
     [](const auto& test) { return test.param.name; });
 
 TEST_F(TuneScriptTest, WithoutAScreenOnlyAGoodOpenIsTaken) {
