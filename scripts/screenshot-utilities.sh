@@ -7,15 +7,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-source scripts/screenshot-common.sh
-prepare_program_folder "${1:-build}"
+source scripts/xvfb-vantrel.sh
+screenshot_folder screenshot-utilities "$root/${1:-build}/bin"
+trap 'rm -rf "$work"' EXIT
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root" <<'SCRIPT'
 set -euo pipefail
 work="$1"; root="$2"
-source "$root/scripts/screenshot-common.sh"
+source "$root/scripts/xvfb-vantrel.sh"
 cd "$work"
-start_vantrel mobile-bbo-codeplug-prefixed.json
+start_vantrel mobile-bbo-codeplug-prefixed
 read_radio
 utility() {                            # Utilities menu, then the item at this height
   xdotool mousemove 255 8 click 1; sleep 0.5; xdotool mousemove 320 "$1" click 1; sleep 1.5

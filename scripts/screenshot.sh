@@ -8,15 +8,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-source scripts/screenshot-common.sh
-prepare_program_folder "${1:-build}"
+source scripts/xvfb-vantrel.sh
+screenshot_folder screenshot "$root/${1:-build}/bin"
+trap 'rm -rf "$work"' EXIT
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$work" "$root" <<'SCRIPT'
 set -euo pipefail
 work="$1"; root="$2"
-source "$root/scripts/screenshot-common.sh"
+source "$root/scripts/xvfb-vantrel.sh"
 cd "$work"
-start_vantrel portable-v1.json
+start_vantrel portable-v1
 read_radio
 click() { xdotool mousemove "$1" "$2"; sleep 0.3; xdotool click 1; sleep "${3:-0.5}"; }
 click 176 38 1.5                       # toolbar: Print/Printout Preview

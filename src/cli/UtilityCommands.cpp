@@ -2,9 +2,11 @@
 
 #include "cli/BboConfigJson.h"
 #include "cli/CliOptions.h"
+#include "cli/CliCommand.h"
 #include "cli/CliPortOpener.h"
 #include "files/fileBytes.h"
 #include "link/CommunicationError.h"
+#include "link/PortOpenFailure.h"
 #include "model/radioIdentity.h"
 #include "model/radioStorage.h"
 #include "operations/ProgressSink.h"
@@ -18,7 +20,6 @@
 #include "utilities/utilityMessages.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <ostream>
@@ -41,9 +42,6 @@ const char* const kUtilityUsage =
 
 namespace {
 
-constexpr int kSuccess = 0;
-constexpr int kRefused = 1;
-constexpr int kUsageError = 2;
 constexpr std::size_t kMaxDescription = 4 << 20;
 
 struct UtilityOptions {
@@ -54,15 +52,6 @@ struct UtilityOptions {
     std::optional<std::string> output;
     CliOptions port;
 };
-
-int number(const std::string& option, const std::string& text) {
-    int value = 0;
-    const auto [rest, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || rest != text.data() + text.size()) {
-        throw UsageError(option + " takes a whole number, not '" + text + "'");
-    }
-    return value;
-}
 
 UtilityOptions parse(const std::vector<std::string>& arguments) {
     UtilityOptions o;
@@ -80,7 +69,7 @@ UtilityOptions parse(const std::vector<std::string>& arguments) {
         else if (word == "-o" || word == "--output")
             o.output = value();
         else if (word == "--port")
-            o.port.port = number(word, value());
+            o.port.port = parseNumber(word, value());
         else if (word == "--device")
             o.port.device = value();
         else if (!word.empty() && word[0] == '-')
@@ -115,6 +104,13 @@ private:
     std::ostream& err_;
 };
 
+// The exit status after a utility's session: done when it said so, the port's status when the
+// port would not open, else the radio's.
+int outcome(const CliMessages& ui, const messages::Notice& success) {
+    if (ui.said(success)) return status::kDone;
+    return ui.said(messages::kUtilityPortInUse) ? status::kPort : status::kRadio;
+}
+
 class QuietProgress : public ProgressSink {
 public:
     void setText(const std::string&) override {}
@@ -131,7 +127,7 @@ int serialNumberCommand(const UtilityOptions& o, std::ostream& out, std::ostream
     }
     if (!o.write) {
         out << storage.serialNumber() << '\n';
-        return kSuccess;
+        return status::kDone;
     }
     if (o.expect) storage.setSerialNumber(*o.expect);
     int kind = 0;
@@ -140,9 +136,9 @@ int serialNumberCommand(const UtilityOptions& o, std::ostream& out, std::ostream
         session.update(*o.write);
     } catch (const RadioChangedError& e) {
         err << "WARNING: " << e.what() << '\n';
-        return kRefused;
+        return status::kRadio;
     }
-    return ui.said(messages::kSerialProgrammed) ? kSuccess : kRefused;
+    return outcome(ui, messages::kSerialProgrammed);
 }
 
 int tempCompCommand(const UtilityOptions& o, std::ostream& out, std::ostream& err) {
@@ -151,9 +147,9 @@ int tempCompCommand(const UtilityOptions& o, std::ostream& out, std::ostream& er
     int kind = 0;
     if (!o.write) {
         TempCompSession session(storage, ui, kind, TempCompMode::Read);
-        if (!ui.shown.empty()) return kRefused;
+        if (!ui.shown.empty()) return ui.said(messages::kUtilityPortInUse) ? status::kPort : status::kRadio;
         out << session.displayText() << '\n';
-        return kSuccess;
+        return status::kDone;
     }
     // The window's entry field takes hexadecimal digits only; a text it could not hold is no entry.
     if (!std::all_of(o.write->begin(), o.write->end(), TempCompSession::acceptsCharacter)) {
@@ -161,7 +157,7 @@ int tempCompCommand(const UtilityOptions& o, std::ostream& out, std::ostream& er
     }
     TempCompSession session(storage, ui, kind, TempCompMode::Write);
     session.program(*o.write);
-    return ui.said(messages::kTempCompWritten) ? kSuccess : kRefused;
+    return outcome(ui, messages::kTempCompWritten);
 }
 
 void printOffsets(BasebandUpdateSession& session, std::ostream& out) {
@@ -187,18 +183,18 @@ int bboCommand(std::ostream& out, std::ostream& err) {
     QuietProgress progress;
     if (!radioOperations().readRadio(storage, progress).isComplete()) {
         err << "ERROR: the radio could not be read\n";
-        return kRefused;
+        return status::kRadio;
     }
     bboConfigFileModule config;
     if (!prepareBasebandUpdate(storage, config, ui)) {
         if (!config.failure().empty()) err << "bbo.cfg: " << config.failure() << '\n';
-        return kRefused;
+        return status::kRadio;
     }
     int kind = 0;
     BasebandUpdateSession session(storage, ui, kind, nullptr);
-    if (kind == 0) return kRefused;
+    if (kind == 0) return status::kRadio;
     printOffsets(session, out);
-    return kSuccess;
+    return status::kDone;
 }
 
 bool writeOutput(const std::optional<std::string>& path, const std::string& bytes, std::ostream& out,
@@ -222,15 +218,15 @@ int bboConfigCommand(const UtilityOptions& o, std::ostream& out, std::ostream& e
         readFileHead(o.words[1], decode ? bboConfigFileModule::kMaxFileSize + 1 : kMaxDescription + 1);
     if (!input) {
         err << "ERROR: " << o.words[1] << " could not be read\n";
-        return kRefused;
+        return status::kFile;
     }
     try {
         const std::string result =
             decode ? describeBboConfig(decodeBboConfigFile(*input)) : encodeBboConfig(bboConfigFromJson(*input));
-        return writeOutput(o.output, result, out, err) ? kSuccess : kRefused;
+        return writeOutput(o.output, result, out, err) ? status::kDone : status::kFile;
     } catch (const BboConfigError& e) {
         err << "ERROR: " << o.words[1] << ": " << e.what() << '\n';
-        return kRefused;
+        return status::kFile;
     }
 }
 
@@ -246,12 +242,13 @@ int dispatch(const UtilityOptions& o, std::ostream& out, std::ostream& err) {
         return bboCommand(out, err);
     } catch (const UsageError&) {
         throw;
-    } catch (const PortInUseError&) {
-        err << "ERROR: " << messages::kUtilityPortInUse.text << '\n';
+    } catch (const PortInUseError& failure) {
+        err << "ERROR: " << portOpenExplanation(failure) << '\n';
+        return status::kPort;
     } catch (const std::exception&) {
         err << "ERROR: " << messages::kUtilityCommunicationError.text << '\n';
     }
-    return kRefused;
+    return status::kRadio;
 }
 
 }  // namespace
@@ -265,7 +262,7 @@ int runUtilityCommand(const std::vector<std::string>& arguments, std::ostream& o
         return dispatch(parse(arguments), out, err);
     } catch (const UsageError& e) {
         err << "vantrel-cli: " << e.what() << "\n\n" << kUtilityUsage;
-        return kUsageError;
+        return status::kUsage;
     }
 }
 

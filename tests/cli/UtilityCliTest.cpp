@@ -61,12 +61,13 @@ TEST(UtilityCliTest, BboConfigRefusals) {
         int status;
         std::string said;
     };
+    // A file that cannot be read or taken whole is a file failure (4); a wrong command line is 2.
     const Case cases[] = {
-        {{"bbo-config", "decode", cli.path("mixed.cfg")}, 1, "would not encode back to the same bytes"},
-        {{"bbo-config", "decode", cli.path("cut.cfg")}, 1, "the file ends"},
-        {{"bbo-config", "decode", cli.path("none.cfg")}, 1, "could not be read"},
-        {{"bbo-config", "encode", cli.path("bad.json"), "-o", cli.path("x.cfg")}, 1, "has no \"model\""},
-        {{"bbo-config", "encode", cli.path("wide.json"), "-o", cli.path("x.cfg")}, 1, "the probe high 300"},
+        {{"bbo-config", "decode", cli.path("mixed.cfg")}, 4, "would not encode back to the same bytes"},
+        {{"bbo-config", "decode", cli.path("cut.cfg")}, 4, "the file ends"},
+        {{"bbo-config", "decode", cli.path("none.cfg")}, 4, "could not be read"},
+        {{"bbo-config", "encode", cli.path("bad.json"), "-o", cli.path("x.cfg")}, 4, "has no \"model\""},
+        {{"bbo-config", "encode", cli.path("wide.json"), "-o", cli.path("x.cfg")}, 4, "the probe high 300"},
         {{"bbo-config", "encode", cli.path("bad.json")}, 2, "needs -o FILE"},
         {{"bbo-config", "check", cli.path("bad.json")}, 2, "decode FILE or encode"},
     };
