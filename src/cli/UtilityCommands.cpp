@@ -1,8 +1,8 @@
 #include "cli/UtilityCommands.h"
 
 #include "cli/BboConfigJson.h"
-#include "cli/CliOptions.h"
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "cli/CliPortOpener.h"
 #include "files/fileBytes.h"
 #include "link/CommunicationError.h"
