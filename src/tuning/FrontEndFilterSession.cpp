@@ -57,7 +57,9 @@ void FrontEndFilterSession::applyValue(int index, EnhancedZIRK& conn) {
         readRssiCalibration(storage(), conn);
         sum += static_cast<std::uint32_t>(storage().value(kRssiRow, kCalibrationEntry));
     }
-    rssiDacText_ = formatText("%.1f", static_cast<double>(sum / kCalibrationReads));
+    // The mean is a whole number, shown with its one decimal.
+    const std::uint32_t mean = sum / kCalibrationReads;
+    rssiDacText_ = formatText("%.1f", static_cast<double>(mean));
 }
 
 // Every used row is validated and committed at its receive value in turn; the storage takes

@@ -40,7 +40,8 @@ KMPowerTuneSession::KMPowerTuneSession(const TuningFamily& family, const TuningC
     : TuningSession(family, context), scale_(kmScale(radiomodel().isMobileE(context.storage))) {}
 
 std::size_t KMPowerTuneSession::boxIndex(PowerBox box) {
-    return static_cast<std::size_t>(2 * (box.point - 1) + (box.column == PowerColumn::Power2 ? 1 : 0));
+    const auto pointIndex = static_cast<std::size_t>(box.point - 1);
+    return 2 * pointIndex + (box.column == PowerColumn::Power2 ? 1U : 0U);
 }
 
 const std::string& KMPowerTuneSession::powerText(PowerBox box) const { return powerTexts_.at(boxIndex(box)); }

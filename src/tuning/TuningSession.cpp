@@ -136,6 +136,7 @@ std::string TuningSession::workingText(int index) const {
 
 std::vector<std::string> TuningSession::boxTexts() const {
     std::vector<std::string> texts;
+    texts.reserve(rows_.size());
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i) texts.push_back(workingText(i));
     return texts;
 }
@@ -321,6 +322,7 @@ void TuningSession::journalled(const std::vector<std::string>& boxTexts, const s
 
 std::vector<std::int32_t> TuningSession::storedValues() const {
     std::vector<std::int32_t> values;
+    values.reserve(rows_.size());
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i) values.push_back(storedValue(i));
     return values;
 }
