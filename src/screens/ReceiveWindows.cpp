@@ -33,14 +33,10 @@ ScreenLayout frontEndFilterLayout() {
 }
 
 ScreenLayout rssiLayout() {
-    ScreenLayout layout;
-    layout.window = {560, 230};
-    layout.pointHeading.clear();
-    layout.valueRows = false;
-    layout.buttons = false;
+    ScreenLayout layout = ownControls({560, 230});
+    layout.statusField = true;
     layout.statusId = 3000;
     layout.status = {20, 140, 500, 30};
-    layout.rangeNoteShown = false;
     return layout;
 }
 

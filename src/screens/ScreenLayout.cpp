@@ -37,6 +37,8 @@ ScreenLayout perPointLayout(int width) {
     return layout;
 }
 
+}  // namespace
+
 ScreenLayout ownControls(QSize window) {
     ScreenLayout layout;
     layout.window = window;
@@ -47,8 +49,6 @@ ScreenLayout ownControls(QSize window) {
     layout.rangeNoteShown = false;
     return layout;
 }
-
-}  // namespace
 
 ScreenLayout screenLayout(int kind) {
     switch (kind) {

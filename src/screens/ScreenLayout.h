@@ -26,6 +26,10 @@ struct ScreenLayout {
     bool rangeNoteShown = true;
 };
 
+// A screen whose view lays out every control itself: no headings, value rows, buttons, status
+// field or range note from the generic view.
+ScreenLayout ownControls(QSize window);
+
 // The layout of the screen of a kind; screens without an entry of their own use the
 // single-value layout.
 ScreenLayout screenLayout(int kind);

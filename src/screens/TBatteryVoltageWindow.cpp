@@ -7,16 +7,7 @@
 
 namespace vantrel {
 
-ScreenLayout batteryLayout() {
-    ScreenLayout layout;
-    layout.window = {450, 150};
-    layout.pointHeading.clear();
-    layout.valueRows = false;
-    layout.buttons = false;
-    layout.statusField = false;
-    layout.rangeNoteShown = false;
-    return layout;
-}
+ScreenLayout batteryLayout() { return ownControls({450, 150}); }
 
 ScreenLayout dacLayout() {
     ScreenLayout layout;

@@ -16,15 +16,11 @@ using Column = KMPowerTuneSession::PowerColumn;
 }  // namespace
 
 ScreenLayout kmPowerLayout() {
-    ScreenLayout layout;
-    layout.window = {650, 350};
-    layout.pointHeading.clear();
-    layout.valueRows = false;
-    layout.buttons = false;
+    ScreenLayout layout = ownControls({650, 350});
+    layout.statusField = true;
     layout.statusId = 4017;
     layout.status = {20, 290, 600, 30};
     layout.statusCreatedWith = QStringLiteral("Radio is currently dekeyed");
-    layout.rangeNoteShown = false;
     return layout;
 }
 

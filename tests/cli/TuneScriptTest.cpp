@@ -17,6 +17,8 @@ const std::string kOpenRefOsc = R"({"verb": "open", "screen": "Reference Oscilla
 // A script's session over a read portable on the virtual line.
 class TuneScriptTest : public ::testing::Test {
 protected:
+    TuneScriptTest() = default;
+    explicit TuneScriptTest(const std::string& profile) : t(profile) {}
     json send(const std::string& line) { return json::parse(script.handle(line)); }
 
     ScopedServiceLog log;
@@ -64,12 +66,12 @@ TEST_F(TuneScriptTest, AlignsASingleValueScreenAndClosesItAsTheDesktopDoes) {
 // The K and M screen from a script: the power boxes take the focus and the watts read, measure
 // gives a point's K and M, and a commit takes the fourteen boxes, so the points whose readings
 // were not retyped keep their K and M.
-TEST(TuneScriptKandMTest, TypesReadingsIntoThePowerBoxesAndCommitsThem) {
-    ScopedServiceLog log;
-    TuningBench t("mobile-v2-centred-k");
-    cli::TuneScript script{t.storage, [&t] { t.context.readNewRadio(); }};
-    const auto send = [&script](const std::string& line) { return json::parse(script.handle(line)); };
+class TuneScriptKandMTest : public TuneScriptTest {
+protected:
+    TuneScriptKandMTest() : TuneScriptTest("mobile-v2-centred-k") {}
+};
 
+TEST_F(TuneScriptKandMTest, TypesReadingsIntoThePowerBoxesAndCommitsThem) {
     json a = send(R"json({"verb": "open", "screen": "Transmit Power Tuning (Mobile)"})json");
     ASSERT_TRUE(a["ok"]) << a;
     ASSERT_EQ(a["boxes"].size(), 14u);
