@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # clang-tidy with the checks of .clang-tidy over the core (link, protocol, model, operations, files and
-# the core folders added beside them), two files at a time; any finding fails.
+# the core folders added beside them), the command line (cli) and the simulated radio (sim), two
+# files at a time; any finding fails.
 #   scripts/static-analysis.sh [BUILD-FOLDER]     (default build/, configured by scripts/test.sh)
 #   scripts/static-analysis.sh BUILD-FOLDER FILE...  only these files
 set -euo pipefail
@@ -18,9 +19,9 @@ fi
 if [ $# -gt 0 ]; then
   files=("$@")
 else
-  # The core folders: everything under src/ but the programs, the GUI, the simulator and the resources.
+  # Everything under src/ but the desktop program, its screens and the resources.
   mapfile -t files < <(git ls-files -- 'src/*.cpp' |
-    grep -Ev '^src/(app|screens|cli|sim|resources)/' |
+    grep -Ev '^src/(app|screens|resources)/' |
     if [ "$(uname -s)" = Linux ]; then grep -v '/Win32'; else grep -v '/Posix'; fi)
 fi
 

@@ -104,7 +104,7 @@ BboConfigDescription bboConfigFromJson(const std::string& text) {
 }
 
 BboConfigDescription decodeBboConfigFile(const std::string& bytes) {
-    const BboConfigDescription d = parseBboConfig(bytes);
+    BboConfigDescription d = parseBboConfig(bytes);
     if (d.version != 0) throw BboConfigError("version " + std::to_string(d.version) + " is not read by this program");
     for (const BboConfigEntry& entry : d.records) {
         bool plain = plainText(entry.record.modelCode) && plainText(std::string(1, entry.record.systemLetter));

@@ -27,21 +27,25 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The fields each verb takes besides "verb".
-const std::map<std::string, std::set<std::string>, std::less<>> kVerbs{
-    {"open", {"screen", "kind", "readNewRadio"}},
-    {"select", {"point", "readNewRadio"}},
-    {"key", {}},
-    {"dekey", {}},
-    {"set", {"point", "value", "readNewRadio"}},
-    {"auto-tune", {"point", "confirm", "readNewRadio"}},
-    {"measure", {"point", "readNewRadio"}},
-    {"power", {"point", "column", "watts", "readNewRadio"}},
-    {"update", {"threshold", "readNewRadio"}},
-    {"commit", {"confirm", "readNewRadio"}},
-    {"read", {}},
-    {"close", {}},
-};
+// The fields each verb takes besides "verb". Built on first use, where an exception in building it
+// can still be caught.
+const std::map<std::string, std::set<std::string>, std::less<>>& verbFields() {
+    static const std::map<std::string, std::set<std::string>, std::less<>> verbs{
+        {"open", {"screen", "kind", "readNewRadio"}},
+        {"select", {"point", "readNewRadio"}},
+        {"key", {}},
+        {"dekey", {}},
+        {"set", {"point", "value", "readNewRadio"}},
+        {"auto-tune", {"point", "confirm", "readNewRadio"}},
+        {"measure", {"point", "readNewRadio"}},
+        {"power", {"point", "column", "watts", "readNewRadio"}},
+        {"update", {"threshold", "readNewRadio"}},
+        {"commit", {"confirm", "readNewRadio"}},
+        {"read", {}},
+        {"close", {}},
+    };
+    return verbs;
+}
 
 constexpr int kFirstProcedure = 1;
 constexpr int kSecondProcedure = 2;
@@ -60,8 +64,8 @@ public:
             throw RequestError("malformed request: \"verb\" must be a text");
         }
         verb_ = object_["verb"].get<std::string>();
-        const auto known = kVerbs.find(verb_);
-        if (known == kVerbs.end()) throw RequestError("unknown verb " + inQuotes(verb_));
+        const auto known = verbFields().find(verb_);
+        if (known == verbFields().end()) throw RequestError("unknown verb " + inQuotes(verb_));
         for (const auto& [field, value] : object_.items()) {
             if (field != "verb" && !known->second.contains(field)) {
                 throw RequestError("unknown field " + inQuotes(field) + " for " + verb_);
