@@ -54,6 +54,9 @@ void Sketch::socket(const QPointF& at, const QString& name, Label side) {
         case Label::Above:
             text(QRectF(at.x() - 60, at.y() - 22, 120, 14), name, Qt::AlignCenter);
             break;
+        case Label::AboveLeft:
+            text(QRectF(at.x() - 128, at.y() - 22, 120, 14), name, Qt::AlignRight | Qt::AlignVCenter);
+            break;
         case Label::Left:
             font(14, true);
             text(QRectF(at.x() - 100, at.y() - 8, 92, 16), name, Qt::AlignRight | Qt::AlignVCenter);

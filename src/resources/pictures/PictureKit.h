@@ -42,7 +42,7 @@ public:
     void text(const QRectF& box, const QString& words, int flags = Qt::AlignCenter | Qt::TextWordWrap);
     // A labelled box standing for a device.
     void device(const QRectF& box, const QColor& fill, const QString& title, const QString& detail = {});
-    enum class Label { Below, Above, Left };
+    enum class Label { Below, Above, AboveLeft, Left };
     // A socket on a device, with its name beside it.
     void socket(const QPointF& at, const QString& name, Label side = Label::Below);
     // A cable through the points; a dashed one carries audio.

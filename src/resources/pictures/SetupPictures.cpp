@@ -36,7 +36,8 @@ void pc(Sketch& s) {
 void testSet(Sketch& s) {
     s.device(QRectF(420, 45, 145, 130), kTestSet, QStringLiteral("Test set"),
              QStringLiteral("service monitor:\nRF power, frequency,\ndeviation, signal\ngenerator, audio"));
-    s.socket(QPointF(420, 70), QStringLiteral("RF IN/OUT"), Sketch::Label::Above);
+    // Named clear of the box's edge and of the cable that arrives from the left.
+    s.socket(QPointF(420, 70), QStringLiteral("RF IN/OUT"), Sketch::Label::AboveLeft);
     s.socket(QPointF(420, 150), QStringLiteral("AUDIO"));
 }
 
@@ -53,7 +54,8 @@ QImage drawPortableSetup() {
     s.device(QRectF(255, 80, 72, 140), kRadio.lighter(260), QStringLiteral("Radio"), QStringLiteral("portable"));
     s.painter().setBrush(QColor(255, 220, 170));
     s.device(QRectF(245, 222, 92, 44), kSupply.lighter(110), QStringLiteral("Battery"), QStringLiteral("eliminator"));
-    s.socket(QPointF(305, 80), QStringLiteral("Antenna socket"), Sketch::Label::Above);
+    // Named beside the cable that leaves it upwards.
+    s.socket(QPointF(305, 80), QStringLiteral("Antenna socket"), Sketch::Label::AboveLeft);
     s.socket(QPointF(255, 150), QStringLiteral("Side conn."));
     s.socket(QPointF(327, 170), QStringLiteral("Accessory"));
 
@@ -66,7 +68,7 @@ QImage drawPortableSetup() {
     s.cable({QPointF(170, 240), QPointF(245, 240)}, kPositive);
     s.cable({QPointF(170, 280), QPointF(225, 280), QPointF(225, 255), QPointF(245, 255)}, kNegative);
     s.step(QPointF(205, 300), 2);
-    s.cable({QPointF(305, 75), QPointF(305, 48), QPointF(385, 48), QPointF(385, 70), QPointF(415, 70)}, kRfCable, 4);
+    s.cable({QPointF(305, 75), QPointF(305, 48), QPointF(340, 48), QPointF(340, 70), QPointF(415, 70)}, kRfCable, 4);
     s.step(QPointF(345, 34), 3);
     s.cable({QPointF(332, 170), QPointF(385, 170), QPointF(385, 150), QPointF(415, 150)}, kAudioCable, 2.5, true);
     s.step(QPointF(370, 190), 4);
