@@ -10,9 +10,10 @@ packages=(
   clang libclang-rt-dev
   # The layout check and the static analysis of CI (scripts/check-format.sh, scripts/static-analysis.sh).
   clang-format-14 clang-tidy-14
-  # The desktop program, its offscreen tests, and a real X server for the demo and screenshots.
-  qt6-base-dev fonts-liberation xvfb xauth
-  # pdftotext reads back the printed pages in the printing tests.
+  # The desktop program, its offscreen tests and the screenshots, drawn in the Liberation fonts.
+  qt6-base-dev fonts-liberation
+  # pdftotext reads back the printed pages in the printing tests; pdftoppm draws the service report's
+  # page for the documentation.
   poppler-utils
 )
 # scripts/setup.sh --windows adds the Windows cross build and Wine to run it (scripts/test-windows.sh):
