@@ -15,6 +15,8 @@ packages=(
   # pdftotext reads back the printed pages in the printing tests; pdftoppm draws the service report's
   # page for the documentation.
   poppler-utils
+  # The help pages are made from the manual in docs/, whose links the documentation tests check.
+  cmark-gfm
 )
 # scripts/setup.sh --windows adds the Windows cross build and Wine to run it (scripts/test-windows.sh):
 # MinGW-w64 with the POSIX thread model, GoogleTest's sources to build for Windows, 64-bit Wine.

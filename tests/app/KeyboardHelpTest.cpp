@@ -91,16 +91,25 @@ TEST_F(KeyboardHelpTest, HelpModeTurnsTheNextCommandIntoItsHelpWhereverItComesFr
     EXPECT_TRUE(ui.dialogTitles().empty());
 }
 
-// Every context the program can open has its anchor on the help page, and every command too.
-TEST(HelpPages, EveryContextAndCommandHasAnAnchor) {
-    std::ifstream page(std::filesystem::path(VANTREL_SOURCE_DIR) / "src/resources/help/Vantrel.html");
-    ASSERT_TRUE(page);
-    const std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
-    std::set<std::string> anchors;
-    const std::regex id(R"re(id="([0-9]+)")re");
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), id); it != std::sregex_iterator(); ++it) {
-        anchors.insert((*it)[1].str());
+const std::filesystem::path kHelpFolder = std::filesystem::path(VANTREL_BIN_DIR) / "help";
+
+// What the first group of `pattern` captures anywhere in `html`.
+std::set<std::string> captured(const std::string& html, const std::regex& pattern) {
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), pattern); it != std::sregex_iterator(); ++it) {
+        found.insert((*it)[1].str());
     }
+    return found;
+}
+
+std::set<std::string> anchorsOf(const std::string& page) {
+    return captured(readWholeFile(kHelpFolder / page), std::regex(R"re(id="([^"]+)")re"));
+}
+
+// Every context the program can open has its anchor on the help page made from the manual, and
+// every command too.
+TEST(HelpPages, EveryContextAndCommandHasAnAnchor) {
+    const std::set<std::string> anchors = anchorsOf("Vantrel.html");
     for (const ScreenHelp& help : screenHelpTable()) {
         EXPECT_TRUE(anchors.contains(helpAnchor(help.context))) << help.context;
     }
@@ -108,7 +117,32 @@ TEST(HelpPages, EveryContextAndCommandHasAnAnchor) {
         EXPECT_TRUE(anchors.contains(helpAnchor(info.id))) << info.id;
     }
     EXPECT_TRUE(anchors.contains(helpAnchor(kPaBiasDefaultHelpContext)));
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(VANTREL_BIN_DIR) / "help" / "Vantrel.html"));
+}
+
+// The manual's links name its Markdown pages; in the help made from it every link leads to a help
+// page and to an anchor there, and every picture is beside the pages.
+TEST(HelpPages, EveryLinkAndPictureResolvesWithinTheHelp) {
+    const std::regex link(R"re(href="([^"]*)")re");
+    const std::regex picture(R"re(src="([^"]*)")re");
+    int pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kHelpFolder)) {
+        if (entry.path().extension() != ".html") continue;
+        ++pages;
+        const std::string page = entry.path().filename().string();
+        const std::string html = readWholeFile(entry.path());
+        for (const std::string& target : captured(html, link)) {
+            const std::size_t hash = target.find('#');
+            const std::string file = hash == 0 ? page : target.substr(0, hash);
+            ASSERT_TRUE(std::filesystem::exists(kHelpFolder / file)) << page << " links to " << target;
+            if (hash != std::string::npos) {
+                EXPECT_TRUE(anchorsOf(file).contains(target.substr(hash + 1))) << page << " links to " << target;
+            }
+        }
+        for (const std::string& source : captured(html, picture)) {
+            EXPECT_TRUE(std::filesystem::exists(kHelpFolder / source)) << page << " shows " << source;
+        }
+    }
+    EXPECT_EQ(pages, 2) << "Vantrel.html and RealRadioLinux.html";
 }
 
 }  // namespace
