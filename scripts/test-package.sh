@@ -33,7 +33,7 @@ for page in packaging/man/*.1; do
     exit 1
   fi
 done
-# Errors and warnings fail; what remains at the info level is explained in the README.
+# Errors and warnings fail; what remains at the info level is explained in CONTRIBUTING.md.
 lintian --fail-on error,warning "$package"
 
 # The fresh root: the host's release from its mirror, apt and the account tools, nothing of the host.
